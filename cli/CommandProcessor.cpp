@@ -1,0 +1,48 @@
+#include "CommandProcessor.h"
+#include "CliDelegate.h"
+#include "shell/Paths.h"
+
+QString CommandProcessor::helpText() const
+{
+    return QStringLiteral(
+        "Usage: threadwright-cli [--data DIR] COMMAND [OPTIONS]\n"
+        "\n"
+        "Commands:\n"
+        "  --help             show this text\n"
+        "  --version          show the program version\n"
+        "\n"
+        "Options of every command:\n"
+        "  --data DIR         the shipped data folder (palettes, symbol sets, fonts)\n"
+        "\n"
+        "The settings file is read from THREADWRIGHT_CONFIG_DIR when that is set.\n");
+}
+
+int CommandProcessor::usageError(const QString& message)
+{
+    m_delegate.err(QStringLiteral("threadwright-cli: %1 (see threadwright-cli --help)").arg(message));
+    return Usage;
+}
+
+int CommandProcessor::run(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    const qsizetype data = args.indexOf(QStringLiteral("--data"));
+    if (data >= 0) {
+        if (data + 1 >= args.size())
+            return usageError(QStringLiteral("--data needs a folder"));
+        Paths::setDataFolder(args[data + 1]);
+        args.remove(data, 2);
+    }
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        m_delegate.out(helpText());
+        return Success;
+    }
+    if (command == QLatin1String("--version")) {
+        m_delegate.out(QStringLiteral("threadwright-cli " THREADWRIGHT_VERSION "\n"));
+        return Success;
+    }
+    return usageError(QStringLiteral("unknown command '%1'").arg(command));
+}

@@ -1,0 +1,83 @@
+#include "files/XmlDocument.h"
+#include "files/SafeFileWriter.h"
+#include <QFile>
+
+XmlElement XmlElement::childByName(const QString& name) const
+{
+    return XmlElement(m_element.firstChildElement(name));
+}
+
+int XmlElement::childCount() const
+{
+    int count = 0;
+    for (QDomElement e = m_element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        ++count;
+    return count;
+}
+
+XmlElement XmlElement::child(int index) const
+{
+    QDomElement e = m_element.firstChildElement();
+    for (int i = 0; i < index && !e.isNull(); ++i)
+        e = e.nextSiblingElement();
+    return XmlElement(index < 0 ? QDomElement() : e);
+}
+
+XmlElement XmlElement::addChild(const QString& name)
+{
+    if (m_element.isNull())
+        return {};
+    QDomElement child = m_element.ownerDocument().createElement(name);
+    m_element.appendChild(child);
+    return XmlElement(child);
+}
+
+XmlDocument XmlDocument::create(const QString& rootName)
+{
+    XmlDocument doc;
+    doc.m_document.appendChild(
+        doc.m_document.createProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    doc.m_document.appendChild(doc.m_document.createElement(rootName));
+    return doc;
+}
+
+std::optional<XmlDocument> XmlDocument::load(const QString& fileName, Status* status)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (status)
+            *status = Status::error(QStringLiteral("Could not read the file %1: %2"), {fileName, file.errorString()});
+        return std::nullopt;
+    }
+    Status parsed;
+    auto doc = parse(file.readAll(), &parsed);
+    if (!doc && status)
+        *status = Status::error(QStringLiteral("The file %1 is not readable XML: %2"), {fileName, parsed.args().value(0)});
+    return doc;
+}
+
+std::optional<XmlDocument> XmlDocument::parse(const QByteArray& bytes, Status* status)
+{
+    XmlDocument doc;
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (!doc.m_document.setContent(bytes, &message, &line, &column) || doc.m_document.documentElement().isNull()) {
+        if (status) {
+            const QString where = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
+            *status = Status::error(QStringLiteral("Not readable XML: %1"), {where});
+        }
+        return std::nullopt;
+    }
+    return doc;
+}
+
+QByteArray XmlDocument::toBytes() const
+{
+    return m_document.toByteArray(2);
+}
+
+Status XmlDocument::save(const QString& fileName) const
+{
+    return SafeFileWriter::writeBytes(fileName, toBytes());
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The largest design the program makes, opens or converts. Every reader, dialog and command
+// checks sizes against these before allocating: the quarter raster of the largest design
+// already takes 256 MiB.
+#include <QtGlobal>
+
+namespace DesignLimits {
+constexpr int kMaxSide = 32767;
+constexpr qint64 kMaxCells = 16777216;
+
+constexpr bool sizeAllowed(qint64 width, qint64 height)
+{
+    return width >= 1 && height >= 1 && width <= kMaxSide && height <= kMaxSide
+        && width * height <= kMaxCells;
+}
+} // namespace DesignLimits

@@ -1,0 +1,21 @@
+#pragma once
+#include "model/Status.h"
+#include "model/UTypes.h"
+#include <QString>
+#include <QStringList>
+
+using TPaletteCatalogue = OrderedMap<QString, TColorTable>;
+
+// Thread palette files (".ctb"): line 1 ";$N" and the name, line 2 ";$V" and the version, then
+// one colour per line with five fields (number, red, green, blue, symbol) or six (name first).
+// The key of a palette is "name vVERSION", or the bare name without a version line.
+namespace PaletteLoader {
+// Loads one file into the catalogue. A palette whose key is already catalogued is ignored.
+// A file that cannot be read or has a field that is not a whole number adds nothing and
+// returns a message naming the file and line.
+Status loadFile(const QString& fileName, TPaletteCatalogue& catalogue);
+// Loads every "*.ctb" of the folder in name order; returns the messages of skipped files.
+QStringList loadFolder(const QString& folder, TPaletteCatalogue& catalogue);
+// Parses the lines of one file; on success fills key and table.
+Status parse(const QStringList& lines, const QString& fileName, QString& key, TColorTable& table);
+} // namespace PaletteLoader

@@ -1,0 +1,22 @@
+#pragma once
+#include "model/OrderedMap.h"
+#include "model/Status.h"
+#include "model/TCharacterInfo.h"
+#include <QStringList>
+
+using TSymbolSetCatalogue = OrderedMap<QString, TCharacterInfo>;
+
+// Symbol-set files (".chr"): line 1 the name, line 2 the description, line 3 comma text with
+// the font name first, then one decimal character code per line. Codes 128-159 are taken
+// through the Windows-1252 code page (128 is the euro sign); every other code is the UTF-16
+// code unit itself.
+namespace SymbolSetLoader {
+// A name already catalogued becomes "Name (n)" with the smallest free n >= 1. A file that cannot
+// be read, or a code line that is not a whole number from 0 to 65535, adds nothing and returns
+// a message naming the file and line.
+Status loadFile(const QString& fileName, TSymbolSetCatalogue& catalogue);
+QStringList loadFolder(const QString& folder, TSymbolSetCatalogue& catalogue);
+Status parse(const QStringList& lines, const QString& fileName, TCharacterInfo& info);
+// The set used when the catalogue is empty: the document's starting string in our symbol font.
+TCharacterInfo builtInSet();
+} // namespace SymbolSetLoader

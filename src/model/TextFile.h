@@ -1,0 +1,15 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// Reading the 8-bit text side files: the lines of a file, split at CR LF (a lone LF or CR also
+// ends a line). The last line needs no line end; a final line end adds no empty line.
+namespace TextFile {
+// Lines of a file in the Windows-1252 code page. False when the file cannot be read.
+bool readLines(const QString& fileName, QStringList& lines, QString* error = nullptr);
+// Lines of a file whose byte-order mark selects UTF-8 or UTF-16; Windows-1252 without one.
+bool readLinesWithBom(const QString& fileName, QStringList& lines, QString* error = nullptr);
+QStringList splitLines(const QString& text);
+// A whole number in a field: optional blanks and sign, then decimal digits.
+bool parseInteger(const QString& text, int& value);
+} // namespace TextFile

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+// Where the program finds its shipped data and keeps the user's own files.
+namespace Paths {
+// The shipped data folder: `data/` beside the executable (the build tree), then
+// `../share/threadwright` beside it (an installed tree), then the install prefix the program was
+// built for. Empty when none exists. Always ends with '/'.
+QString dataFolder();
+// Overrides the search (the command-line program's --data).
+void setDataFolder(const QString& folder);
+
+// The settings file. THREADWRIGHT_CONFIG_DIR moves it (tests always set it, so no test touches
+// a real user's settings).
+QString settingsFile();
+
+// The per-user data folder (library, downloads); under THREADWRIGHT_CONFIG_DIR when that is set.
+QString userDataFolder();
+
+// A folder path with exactly one trailing '/'.
+QString withSeparator(const QString& folder);
+} // namespace Paths

@@ -1,0 +1,55 @@
+#include "shell/Startup.h"
+#include "model/Design.h"
+#include "model/PaletteLoader.h"
+#include "model/SymbolSetLoader.h"
+#include "shell/GeneralSettings.h"
+#include "shell/Languages.h"
+#include "shell/Paths.h"
+#include "shell/PendingUpdates.h"
+#include "shell/SettingsStore.h"
+#include <QFontDatabase>
+#include <QHash>
+
+QString Startup::installFolder(SettingsStore& store)
+{
+    const QString stored = store.readString(QStringLiteral("InstallPath"));
+    return stored.isEmpty() ? Paths::dataFolder() : Paths::withSeparator(stored);
+}
+
+QStringList Startup::applyPendingUpdates(const QString& installFolder, const QString& downloadFolder)
+{
+    PendingUpdates updates(installFolder, downloadFolder);
+    return updates.pending() ? updates.apply() : QStringList();
+}
+
+std::unique_ptr<Design> Startup::createDocument(SettingsStore& store, GeneralSettings& general)
+{
+    auto design = std::make_unique<Design>();
+    design->stitch.setFileSaved(false);
+    design->stitch.ReadGeneralSettings(store, general);
+    TStitch& doc = design->stitch;
+    doc.selectLanguage(doc.DefaultLanguage.isEmpty() ? QString::fromLatin1(Languages::kEnglish) : doc.DefaultLanguage, &store);
+    return design;
+}
+
+QStringList Startup::loadCatalogues(Design& design)
+{
+    TStitch& doc = design.stitch;
+    doc.ColorPalettes.clear();
+    doc.characters.clear();
+    QStringList messages = PaletteLoader::loadFolder(doc.PalettesPath, doc.ColorPalettes);
+    messages += SymbolSetLoader::loadFolder(doc.CharactersPath, doc.characters);
+    return messages;
+}
+
+bool Startup::registerSymbolFont(const QString& fontsPath)
+{
+    static QHash<QString, bool> registered;
+    const QString file = fontsPath + QStringLiteral("VelwickArtSymbols110.ttf");
+    const auto it = registered.constFind(file);
+    if (it != registered.constEnd())
+        return *it;
+    const bool added = QFontDatabase::addApplicationFont(file) >= 0;
+    registered.insert(file, added);
+    return added;
+}
