@@ -1,20 +1,24 @@
 #include "CommandProcessor.h"
+#include "CliCommands.h"
 #include "CliDelegate.h"
 #include "shell/Paths.h"
 
 QString CommandProcessor::helpText() const
 {
-    return QStringLiteral(
+    QString text = QStringLiteral(
         "Usage: threadwright-cli [--data DIR] COMMAND [OPTIONS]\n"
         "\n"
-        "Commands:\n"
-        "  --help             show this text\n"
-        "  --version          show the program version\n"
+        "Commands:\n");
+    for (const auto& command : allCliCommands())
+        text += QStringLiteral("  %1 %2\n").arg(command->name(), command->synopsis());
+    text += QStringLiteral(
+        "  --help     show this text\n"
+        "  --version  show the program version\n"
         "\n"
-        "Options of every command:\n"
-        "  --data DIR         the shipped data folder (palettes, symbol sets, fonts)\n"
-        "\n"
-        "The settings file is read from THREADWRIGHT_CONFIG_DIR when that is set.\n");
+        "Every command takes --data DIR, the shipped data folder (palettes, symbol sets, fonts).\n"
+        "The settings file is read from THREADWRIGHT_CONFIG_DIR when that is set.\n"
+        "Exit codes: 0 success, 1 the operation failed, 2 wrong usage.\n");
+    return text;
 }
 
 int CommandProcessor::usageError(const QString& message)
@@ -43,6 +47,10 @@ int CommandProcessor::run(const QStringList& arguments)
     if (command == QLatin1String("--version")) {
         m_delegate.out(QStringLiteral("threadwright-cli " THREADWRIGHT_VERSION "\n"));
         return Success;
+    }
+    for (const auto& c : allCliCommands()) {
+        if (c->name() == command)
+            return c->run(args, m_delegate);
     }
     return usageError(QStringLiteral("unknown command '%1'").arg(command));
 }

@@ -1,3 +1,4 @@
+#include "model/Translatable.h"
 #include "conversion/DesignCreation.h"
 #include "model/Design.h"
 #include "model/DesignLimits.h"
@@ -18,7 +19,7 @@ void DesignCreation::assignSymbolSet(Design& design, const QString& characters)
 Status DesignCreation::CreateNewTemplate(Design& design, int X, int Y, const QString& characters, const QString& palette)
 {
     if (!DesignLimits::sizeAllowed(X, Y)) {
-        return Status::error(QStringLiteral("A design must be 1 to %1 cells wide and high, with at most %2 cells."),
+        return Status::error(TRANSLATABLE("A design must be 1 to %1 cells wide and high, with at most %2 cells."),
             {QString::number(DesignLimits::kMaxSide), QString::number(DesignLimits::kMaxCells)});
     }
     TStitch& doc = design.stitch;
@@ -39,7 +40,7 @@ Status DesignCreation::CreateNewTemplate(Design& design, int X, int Y, const QSt
     if (!doc.Colors.isEmpty())
         doc.setDrawcolor(doc.Colors.begin()->first);
 
-    doc.setFilename(doc.translate(QStringLiteral("New file")) + QStringLiteral(".qmk"));
+    doc.setFilename(doc.translate(TRANSLATABLE("New file")) + QStringLiteral(".qmk"));
     doc.FileNameAssigned = false;
     doc.setFileSaved(true);
     design.listener().designChanged();

@@ -1,3 +1,4 @@
+#include "model/Translatable.h"
 #include "files/SafeFileWriter.h"
 #include <QSaveFile>
 
@@ -5,14 +6,14 @@ Status SafeFileWriter::write(const QString& fileName, const std::function<bool(Q
 {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return Status::error(QStringLiteral("Could not write the file %1: %2"), {fileName, file.errorString()});
+        return Status::error(TRANSLATABLE("Could not write the file %1: %2"), {fileName, file.errorString()});
     if (!writer(file) || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return Status::error(QStringLiteral("Could not write the file %1: %2"), {fileName, reason});
+        return Status::error(TRANSLATABLE("Could not write the file %1: %2"), {fileName, reason});
     }
     if (!file.commit())
-        return Status::error(QStringLiteral("Could not write the file %1: %2"), {fileName, file.errorString()});
+        return Status::error(TRANSLATABLE("Could not write the file %1: %2"), {fileName, file.errorString()});
     return Status::ok();
 }
 

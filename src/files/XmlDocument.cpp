@@ -1,3 +1,4 @@
+#include "model/Translatable.h"
 #include "files/XmlDocument.h"
 #include "files/SafeFileWriter.h"
 #include <QFile>
@@ -46,13 +47,13 @@ std::optional<XmlDocument> XmlDocument::load(const QString& fileName, Status* st
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         if (status)
-            *status = Status::error(QStringLiteral("Could not read the file %1: %2"), {fileName, file.errorString()});
+            *status = Status::error(TRANSLATABLE("Could not read the file %1: %2"), {fileName, file.errorString()});
         return std::nullopt;
     }
     Status parsed;
     auto doc = parse(file.readAll(), &parsed);
     if (!doc && status)
-        *status = Status::error(QStringLiteral("The file %1 is not readable XML: %2"), {fileName, parsed.args().value(0)});
+        *status = Status::error(TRANSLATABLE("The file %1 is not readable XML: %2"), {fileName, parsed.args().value(0)});
     return doc;
 }
 
@@ -65,7 +66,7 @@ std::optional<XmlDocument> XmlDocument::parse(const QByteArray& bytes, Status* s
     if (!doc.m_document.setContent(bytes, &message, &line, &column) || doc.m_document.documentElement().isNull()) {
         if (status) {
             const QString where = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
-            *status = Status::error(QStringLiteral("Not readable XML: %1"), {where});
+            *status = Status::error(TRANSLATABLE("Not readable XML: %1"), {where});
         }
         return std::nullopt;
     }

@@ -1,3 +1,4 @@
+#include "model/Translatable.h"
 #include "model/PaletteLoader.h"
 #include "model/CommaText.h"
 #include "model/TextFile.h"
@@ -6,7 +7,7 @@
 namespace {
 Status badLine(const QString& fileName, int lineNumber)
 {
-    return Status::error(QStringLiteral("The palette file %1 has a value that is not a whole number on line %2. The palette was not loaded."),
+    return Status::error(TRANSLATABLE("The palette file %1 has a value that is not a whole number on line %2. The palette was not loaded."),
         {fileName, QString::number(lineNumber)});
 }
 } // namespace
@@ -14,7 +15,7 @@ Status badLine(const QString& fileName, int lineNumber)
 Status PaletteLoader::parse(const QStringList& lines, const QString& fileName, QString& key, TColorTable& table)
 {
     if (lines.isEmpty())
-        return Status::error(QStringLiteral("The palette file %1 is empty. The palette was not loaded."), {fileName});
+        return Status::error(TRANSLATABLE("The palette file %1 is empty. The palette was not loaded."), {fileName});
     key = lines[0].mid(3);
     // The second line is never a colour line, even when it is not a version line.
     if (lines.size() > 1 && lines[1].contains(QLatin1String(";$V")))
@@ -50,7 +51,7 @@ Status PaletteLoader::loadFile(const QString& fileName, TPaletteCatalogue& catal
     QStringList lines;
     QString error;
     if (!TextFile::readLines(fileName, lines, &error))
-        return Status::error(QStringLiteral("The palette file %1 could not be read: %2"), {fileName, error});
+        return Status::error(TRANSLATABLE("The palette file %1 could not be read: %2"), {fileName, error});
     QString key;
     TColorTable table;
     const Status parsed = parse(lines, fileName, key, table);

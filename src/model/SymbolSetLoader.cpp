@@ -1,3 +1,4 @@
+#include "model/Translatable.h"
 #include "model/SymbolSetLoader.h"
 #include "model/CommaText.h"
 #include "model/TStitch.h"
@@ -8,7 +9,7 @@
 Status SymbolSetLoader::parse(const QStringList& lines, const QString& fileName, TCharacterInfo& info)
 {
     if (lines.size() < 3)
-        return Status::error(QStringLiteral("The symbol set file %1 has no font line. The symbol set was not loaded."), {fileName});
+        return Status::error(TRANSLATABLE("The symbol set file %1 has no font line. The symbol set was not loaded."), {fileName});
     info = TCharacterInfo();
     info.fileName = fileName;
     info.Name = lines[0];
@@ -23,7 +24,7 @@ Status SymbolSetLoader::parse(const QStringList& lines, const QString& fileName,
     for (int i = 3; i < lines.size(); ++i) {
         int code = 0;
         if (!TextFile::parseInteger(lines[i], code) || code < 0 || code > 0xFFFF) {
-            return Status::error(QStringLiteral("The symbol set file %1 has a line that is not a character code: line %2. The symbol set was not loaded."),
+            return Status::error(TRANSLATABLE("The symbol set file %1 has a line that is not a character code: line %2. The symbol set was not loaded."),
                 {fileName, QString::number(i + 1)});
         }
         info.characters += code >= 128 && code <= 159 ? Windows1252::charOf(static_cast<unsigned char>(code))
@@ -37,7 +38,7 @@ Status SymbolSetLoader::loadFile(const QString& fileName, TSymbolSetCatalogue& c
     QStringList lines;
     QString error;
     if (!TextFile::readLines(fileName, lines, &error))
-        return Status::error(QStringLiteral("The symbol set file %1 could not be read: %2"), {fileName, error});
+        return Status::error(TRANSLATABLE("The symbol set file %1 could not be read: %2"), {fileName, error});
     TCharacterInfo info;
     const Status parsed = parse(lines, fileName, info);
     if (!parsed)

@@ -1,3 +1,4 @@
+#include "model/Translatable.h"
 #include "model/TStitch.h"
 #include "model/DesignListener.h"
 #include "model/SaveQuestions.h"
@@ -85,7 +86,7 @@ bool TStitch::Check(SaveQuestions& questions)
 {
     if (fileSaved())
         return true;
-    switch (questions.ask(translate(QStringLiteral("Data is not saved, save now?")))) {
+    switch (questions.ask(translate(TRANSLATABLE("Data is not saved, save now?")))) {
     case Answer::Cancel:
         return false;
     case Answer::No:

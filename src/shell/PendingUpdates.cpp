@@ -1,6 +1,7 @@
 #include "shell/PendingUpdates.h"
 #include "files/SafeFileWriter.h"
 #include "files/XmlDocument.h"
+#include "model/Translatable.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,37 +56,37 @@ bool PendingUpdates::inside(const QString& path, const QString& folder) const
         && info.fileName() != QLatin1String("..");
 }
 
-void PendingUpdates::copy(const QString& sourceText, const QString& destinationText, QStringList& messages) const
+void PendingUpdates::copy(const QString& sourceText, const QString& destinationText, QList<Status>& messages) const
 {
     const QString source = resolve(sourceText);
     const QString destination = resolve(destinationText);
     if (!inside(source, m_install) && !inside(source, m_download)) {
-        messages << QStringLiteral("Update refused: %1 lies outside the program's folders.").arg(sourceText);
+        messages << Status::error(TRANSLATABLE("Update refused: %1 lies outside the program's folders."), {sourceText});
         return;
     }
     if (!inside(destination, m_install)) {
-        messages << QStringLiteral("Update refused: %1 lies outside the program's folder.").arg(destinationText);
+        messages << Status::error(TRANSLATABLE("Update refused: %1 lies outside the program's folder."), {destinationText});
         return;
     }
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
-        messages << QStringLiteral("Update could not read %1: %2").arg(sourceText, in.errorString());
+        messages << Status::error(TRANSLATABLE("Update could not read %1: %2"), {sourceText, in.errorString()});
         return;
     }
     const Status written = SafeFileWriter::writeBytes(destination, in.readAll());
     if (!written)
-        messages << written.text();
+        messages << written;
 }
 
-QStringList PendingUpdates::apply()
+QList<Status> PendingUpdates::apply()
 {
-    QStringList messages;
+    QList<Status> messages;
     const QString updatesFile = m_install + QLatin1Char('/') + kUpdates;
     const QString currentFile = m_install + QLatin1Char('/') + kCurrent;
     Status status;
     const auto updates = XmlDocument::load(updatesFile, &status);
     if (!updates) {
-        messages << status.text();
+        messages << status;
         QFile::remove(updatesFile);
         return messages;
     }
@@ -121,7 +122,7 @@ QStringList PendingUpdates::apply()
 
     const Status saved = current.save(currentFile);
     if (!saved)
-        messages << saved.text();
+        messages << saved;
     for (const auto& [source, destination] : copies)
         copy(source, destination, messages);
     QFile::remove(m_install + QStringLiteral("/updates.bat"));

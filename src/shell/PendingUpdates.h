@@ -1,6 +1,7 @@
 #pragma once
+#include "model/Status.h"
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 // Applies the updates that arrived in the install folder since the last run: "updates.xml"
 // lists help files and palettes, each with a Source file to copy over its Destination.
@@ -17,12 +18,12 @@ public:
 
     bool pending() const;
     // Returns the messages for the user (empty when everything went well).
-    QStringList apply();
+    QList<Status> apply();
 
 private:
     QString resolve(const QString& path) const;
     bool inside(const QString& path, const QString& folder) const;
-    void copy(const QString& source, const QString& destination, QStringList& messages) const;
+    void copy(const QString& source, const QString& destination, QList<Status>& messages) const;
 
     QString m_install;
     QString m_download;

@@ -16,10 +16,10 @@ QString Startup::installFolder(SettingsStore& store)
     return stored.isEmpty() ? Paths::dataFolder() : Paths::withSeparator(stored);
 }
 
-QStringList Startup::applyPendingUpdates(const QString& installFolder, const QString& downloadFolder)
+QList<Status> Startup::applyPendingUpdates(const QString& installFolder, const QString& downloadFolder)
 {
     PendingUpdates updates(installFolder, downloadFolder);
-    return updates.pending() ? updates.apply() : QStringList();
+    return updates.pending() ? updates.apply() : QList<Status>();
 }
 
 std::unique_ptr<Design> Startup::createDocument(SettingsStore& store, GeneralSettings& general)

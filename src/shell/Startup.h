@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Status.h"
 #include <QStringList>
 #include <memory>
 
@@ -13,7 +14,7 @@ struct GeneralSettings;
 namespace Startup {
 // Steps 2 to 4: the install folder from the settings, and the updates waiting in it.
 QString installFolder(SettingsStore& store);
-QStringList applyPendingUpdates(const QString& installFolder, const QString& downloadFolder);
+QList<Status> applyPendingUpdates(const QString& installFolder, const QString& downloadFolder);
 
 // Step 6: a new document, marked unsaved, with the settings and the language read.
 std::unique_ptr<Design> createDocument(SettingsStore& store, GeneralSettings& general);

@@ -70,7 +70,7 @@ TEST(PendingUpdates, RefusesPathsThatLeaveTheirFolders)
                            "<Helps><Help Language=\"x\" Source=\"%2\" Destination=\"ok.txt\"/></Helps></U>")
                 .arg(destination.toHtmlEscaped(), QStringLiteral("&quot; &amp; rm -rf ~ &amp; &quot;"))
                 .toUtf8());
-        const QStringList messages = PendingUpdates(install.path(), QString()).apply();
+        const QList<Status> messages = PendingUpdates(install.path(), QString()).apply();
         EXPECT_EQ(messages.size(), 2);
         EXPECT_EQ(readFile(victim), QByteArray("keep me"));
         EXPECT_FALSE(QFile::exists(install.filePath(QStringLiteral("ok.txt"))));
