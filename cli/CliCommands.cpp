@@ -1,8 +1,12 @@
 #include "CliCommands.h"
+#include "PalettesCommand.h"
+#include "SymbolsCommand.h"
 
 // Each command lives in its own file; add it here to make it available.
 std::vector<std::unique_ptr<CliCommand>> allCliCommands()
 {
     std::vector<std::unique_ptr<CliCommand>> commands;
+    commands.push_back(std::make_unique<PalettesCommand>());
+    commands.push_back(std::make_unique<SymbolsCommand>());
     return commands;
 }

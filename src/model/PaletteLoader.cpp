@@ -16,10 +16,8 @@ Status PaletteLoader::parse(const QStringList& lines, const QString& fileName, Q
 {
     if (lines.isEmpty())
         return Status::error(TRANSLATABLE("The palette file %1 is empty. The palette was not loaded."), {fileName});
-    key = lines[0].mid(3);
+    key = keyOf(lines);
     // The second line is never a colour line, even when it is not a version line.
-    if (lines.size() > 1 && lines[1].contains(QLatin1String(";$V")))
-        key += QStringLiteral(" v") + lines[1].mid(3);
     const int first = 2;
     table.clear();
     for (int i = first; i < lines.size(); ++i) {
@@ -46,29 +44,40 @@ Status PaletteLoader::parse(const QStringList& lines, const QString& fileName, Q
     return Status::ok();
 }
 
-Status PaletteLoader::loadFile(const QString& fileName, TPaletteCatalogue& catalogue)
+QString PaletteLoader::keyOf(const QStringList& lines)
+{
+    QString key = lines.value(0).mid(3);
+    if (lines.size() > 1 && lines[1].contains(QLatin1String(";$V")))
+        key += QStringLiteral(" v") + lines[1].mid(3);
+    return key;
+}
+
+Status PaletteLoader::loadFile(const QString& fileName, TPaletteCatalogue& catalogue, TPaletteFiles* files)
 {
     QStringList lines;
     QString error;
     if (!TextFile::readLines(fileName, lines, &error))
         return Status::error(TRANSLATABLE("The palette file %1 could not be read: %2"), {fileName, error});
+    if (!lines.isEmpty() && catalogue.contains(keyOf(lines)))
+        return Status::ok();
     QString key;
     TColorTable table;
     const Status parsed = parse(lines, fileName, key, table);
     if (!parsed)
         return parsed;
-    if (!catalogue.contains(key))
-        catalogue.insert(key, std::move(table));
+    catalogue.insert(key, std::move(table));
+    if (files)
+        files->insert(key, fileName);
     return Status::ok();
 }
 
-QStringList PaletteLoader::loadFolder(const QString& folder, TPaletteCatalogue& catalogue)
+QStringList PaletteLoader::loadFolder(const QString& folder, TPaletteCatalogue& catalogue, TPaletteFiles* files)
 {
     QStringList messages;
     const QDir dir(folder);
-    const QStringList files = dir.entryList({QStringLiteral("*.ctb")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& f : files) {
-        const Status s = loadFile(dir.filePath(f), catalogue);
+    const QStringList names = dir.entryList({QStringLiteral("*.ctb")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& f : names) {
+        const Status s = loadFile(dir.filePath(f), catalogue, files);
         if (!s)
             messages << s.text();
     }
