@@ -1,0 +1,29 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QObject;
+
+// The caption table of a window: which control shows which English key, and how. Applying it
+// sets every caption, hint and title from the translation table, so a language change
+// re-captions an open window at once.
+class CaptionTable
+{
+public:
+    using Translate = std::function<QString(const QString&)>;
+    using Setter = std::function<void(const QString&)>;
+
+    // A caption made of translate(key) followed by `suffix` (" ...", " :").
+    void add(const QString& key, Setter setter, const QString& suffix = QString());
+    void apply(const Translate& translate) const;
+
+private:
+    struct Row
+    {
+        QString key;
+        QString suffix;
+        Setter setter;
+    };
+    QList<Row> m_rows;
+};

@@ -1,0 +1,38 @@
+#include "shell/forms/RealMainDialogs.h"
+#include "conversion/forms/TFAppMode.h"
+#include "model/Translatable.h"
+#include "shell/forms/TFMain.h"
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRadioButton>
+
+Answer RealMainDialogs::ask(const QString& message)
+{
+    return m_main.MyMessageDlg(message);
+}
+
+void RealMainDialogs::inform(const QString& message)
+{
+    QMessageBox::information(&m_main, m_main.translate(TRANSLATABLE("Information")), message);
+}
+
+QString RealMainDialogs::openFileName(const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(&m_main, QString(), folder, filter);
+}
+
+QString RealMainDialogs::saveFileName(const QString& folder, const QString& preset, const QString& filter)
+{
+    // The overwrite question is the program's own (asked after the dialog), so the dialog's is off.
+    const QString start = folder.isEmpty() ? preset : folder + QLatin1Char('/') + QFileInfo(preset).fileName();
+    return QFileDialog::getSaveFileName(&m_main, QString(), start, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+}
+
+int RealMainDialogs::chooseApplicationMode()
+{
+    TFAppMode dialog(&m_main);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return dialog.RKnitting->isChecked() ? 1 : 0;
+}

@@ -1,0 +1,232 @@
+#include "shell/forms/TFMain.h"
+#include "model/Design.h"
+#include "model/Translatable.h"
+#include "shell/Paths.h"
+#include "shell/SettingsStore.h"
+#include "shell/forms/RealMainDialogs.h"
+#include "shell/forms/TFMessageDlg.h"
+#include "view/forms/TColorPanel.h"
+#include "view/forms/TWorkView.h"
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolButton>
+
+TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
+    : QMainWindow(parent)
+    , m_store(std::make_unique<SettingsStore>(Paths::settingsFile()))
+    , m_dialogs(std::make_unique<RealMainDialogs>(*this))
+    , FMessageDlg(new TFMessageDlg(this))
+{
+    setObjectName(QStringLiteral("TFMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/threadwright.svg")));
+    createMenus();
+    createToolBar();
+    PanelLeft = new TColorPanel;
+    Image = new TWorkView;
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->addWidget(PanelLeft);
+    Splitter1->addWidget(Image);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setChildrenCollapsible(false);
+    // The left panel accepts widths strictly between 150 and 300 pixels.
+    PanelLeft->setMinimumWidth(151);
+    PanelLeft->setMaximumWidth(299);
+    Splitter1->setSizes({220, 800});
+    setCentralWidget(Splitter1);
+    createStatusBar();
+    createCaptionTable();
+    resize(1200, 800);
+    FormCreate(commandLineFile);
+    translate();
+}
+
+TFMain::~TFMain()
+{
+    if (m_design)
+        m_design->setListener(nullptr);
+}
+
+void TFMain::setDialogs(std::unique_ptr<MainDialogs> dialogs)
+{
+    m_dialogs = std::move(dialogs);
+}
+
+QString TFMain::translate(const QString& text)
+{
+    return m_design ? m_design->stitch.translate(text) : text;
+}
+
+void TFMain::createStatusBar()
+{
+    for (int i = 0; i < 6; ++i) {
+        auto* panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));
+        panel->setMinimumWidth(i == 5 ? 20 : 120);
+        statusBar()->addWidget(panel, i == 5 ? 1 : 0);
+        StatusBarPanels << panel;
+    }
+}
+
+QString TFMain::statusPanelText(int panel) const
+{
+    return StatusBarPanels.value(panel) ? StatusBarPanels[panel]->text() : QString();
+}
+
+void TFMain::updateStatusPanels()
+{
+    const TStitch& doc = m_design->stitch;
+    const QString symbols = doc.chars ? doc.chars->CharsName : QString();
+    const int characters = doc.chars ? int(doc.chars->fcharacters.size()) : 0;
+    StatusBarPanels[1]->setText(translate(TRANSLATABLE("Symbols")) + QStringLiteral(": ") + symbols);
+    StatusBarPanels[3]->setText(translate(TRANSLATABLE("Colors used")) + QStringLiteral(": %1 (%2)").arg(doc.usedColors()).arg(characters));
+}
+
+void TFMain::setMode(TMode value)
+{
+    if (value == fMode)
+        return;
+    fMode = value;
+    UpdateGUI();
+}
+
+void TFMain::notAvailableYet()
+{
+    m_dialogs->inform(translate(TRANSLATABLE("This command is not available yet.")));
+}
+
+void TFMain::showMessages(const QStringList& messages)
+{
+    if (!messages.isEmpty())
+        m_dialogs->inform(messages.join(QLatin1Char('\n')));
+}
+
+Answer TFMain::MyMessageDlg(const QString& message)
+{
+    return FMessageDlg->ask(message, translate(TRANSLATABLE("Warning")), translate(TRANSLATABLE("Yes")),
+        translate(TRANSLATABLE("No")), translate(TRANSLATABLE("Cancel")));
+}
+
+void TFMain::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return && MenuMerge->isEnabled()) {
+        MenuMerge->trigger();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TFMain::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- the design's notifications ----
+
+void TFMain::fileSavedChanged(bool saved)
+{
+    MenuSave->setEnabled(!saved);
+}
+
+void TFMain::fileNameChanged(const QString&)
+{
+    setFormCaption();
+}
+
+void TFMain::paletteNameChanged(const QString& key)
+{
+    StatusBarPanels[2]->setText(translate(TRANSLATABLE("Colors")) + QStringLiteral(": ") + key);
+    if (const TColorTable* palette = m_design->stitch.palette(key))
+        StatusBarPanels[4]->setText(translate(TRANSLATABLE("Available colours")) + QStringLiteral(": %1").arg(palette->size()));
+}
+
+void TFMain::drawColorChanged(TColorRef color)
+{
+    const TColorInfo* info = m_design->stitch.Colors.find(m_design->stitch.drawcolor());
+    MenuChangecharacter->setEnabled(info && info->colorCount > 0);
+}
+
+void TFMain::penSizeChanged(int size)
+{
+    if (size >= 1 && size <= 4)
+        DropDownPenSize->setIcon(QIcon(QStringLiteral(":/icons/pensize-%1.svg").arg(size)));
+}
+
+void TFMain::symbolSetChanged()
+{
+    updateStatusPanels();
+    Image->viewport()->update();
+}
+
+void TFMain::historyChanged(bool canUndo, bool canRedo)
+{
+    Undo1->setEnabled(canUndo);
+    Redo1->setEnabled(canRedo);
+}
+
+void TFMain::cellChanged(int, int, bool refresh)
+{
+    if (refresh)
+        Image->viewport()->update();
+}
+
+void TFMain::quarterChanged(int, int, bool refresh)
+{
+    if (refresh)
+        Image->viewport()->update();
+}
+
+void TFMain::backStitchesChanged()
+{
+    Image->viewport()->update();
+}
+
+void TFMain::frenchKnotsChanged()
+{
+    Image->viewport()->update();
+}
+
+void TFMain::rhodesChanged()
+{
+    Image->viewport()->update();
+}
+
+void TFMain::backgroundChanged()
+{
+    Image->viewport()->update();
+}
+
+void TFMain::designChanged()
+{
+    Image->setDesign(m_design.get());
+}
+
+void TFMain::colorBecameUsed(TColorRef)
+{
+    updateStatusPanels();
+}
+
+void TFMain::colorBecameUnused(TColorRef, bool)
+{
+    updateStatusPanels();
+}
+
+void TFMain::colorCountsChanged()
+{
+    updateStatusPanels();
+}
+
+void TFMain::colorListChanged()
+{
+    updateStatusPanels();
+}

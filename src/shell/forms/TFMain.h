@@ -1,0 +1,176 @@
+#pragma once
+#include "editing/TMode.h"
+#include "model/DesignListener.h"
+#include "model/SaveQuestions.h"
+#include "shell/GeneralSettings.h"
+#include "shell/forms/CaptionTable.h"
+#include <QMainWindow>
+#include <memory>
+
+class Design;
+class MainDialogs;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+class SettingsStore;
+class TFMessageDlg;
+class TColorPanel;
+class TWorkView;
+
+// The main window: owns the open design, runs the start-up initialisation, carries out the file
+// commands, keeps the recent files, and switches its menus and tool buttons to match the design
+// and the tool. It is the listener of the open design; every rule it applies lives in the core.
+//
+// The implementation is split by concern: TFMain.cpp (layout, listener, status bar),
+// TFMainActions.cpp (menus and tool bar), TFMainStartup.cpp (start-up, ResetGUI, UpdateGUI),
+// TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions).
+class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
+{
+    Q_OBJECT
+public:
+    // `commandLineFile`: the design named on the command line, or empty.
+    explicit TFMain(const QString& commandLineFile = QString(), QWidget* parent = nullptr);
+    ~TFMain() override;
+
+    Design& design() { return *m_design; }
+    // Replaces the real dialogs (tests script them); the window keeps ownership.
+    void setDialogs(std::unique_ptr<MainDialogs> dialogs);
+    QString translate(const QString& text);
+
+    // Operations with fixed names.
+    void FormCreate(const QString& commandLineFile);
+    void ResetGUI();
+    void UpdateGUI();
+    void setVisibility(bool grid, bool symbols);
+    void setFormCaption();
+    bool OpenFile(const QString& fileName);
+    void MRUListInsert(const QString& fileName);
+    Answer MyMessageDlg(const QString& message);
+    bool FormCloseQuery();
+    void ReadLanguages();
+    void selectLanguage(const QString& fileName);
+    void translate();
+    TMode mode() const { return fMode; }
+    void setMode(TMode value);
+
+    // Commands.
+    void MenuOpenClick();
+    void MenuOpenAsClick();
+    void MenuSaveClick();
+    void MenuSaveAsClick();
+    void MenuNewClick();
+    void MRUItemClick(int index);
+
+    // Names of the tool bar entries in order, "|" for separators (tests check the order).
+    QStringList toolBarEntries() const;
+    QString statusPanelText(int panel) const;
+    const GeneralSettings& general() const { return fGeneral; }
+    bool knittingMode() const { return KnittingMode; }
+
+    // Menu items and tool buttons. Names follow the program's own.
+    QAction *MenuNew, *MenuPicture, *MenuOpen, *MenuOpenAs, *MenuSave, *MenuSaveAs, *MenuPrint, *MenuExit;
+    QMenu* MenuReopen;
+    QAction *Undo1, *Redo1, *MenuCut, *MenuCopy, *MenuPaste, *MenuMerge, *MenuAddToLibrary;
+    QMenu* MenuView;
+    QAction *MenuViewNone, *MenuViewGrid, *MenuViewSymbols, *MenuViewBoth, *MenuRealPreview;
+    QAction *MenuLibrary, *MenuCharactersEditor, *MenuChangecharacter, *MenuCMYK, *MenuNewPalette, *MenuEditPalette;
+    QAction *MenuRhodesEditor, *MenuPatternSettings, *MenuOptions;
+    QAction *MenuIndex, *MenuHomePage, *MenuAbout, *MenuCheckUpdates;
+    QMenu *MenuFile, *MenuEdit, *MenuViewTop, *MenuTools, *MenuPro, *MenuPaletteEditor, *MenuHelp, *MenuLanguages;
+
+    QToolBar* ToolBar1;
+    QAction *ButtonNew, *ButtonPicture, *ButtonOpen, *ButtonSave, *ButtonSaveAs, *ButtonPrint, *BUndo, *BRedo;
+    QAction *ButtonSelection, *ButtonCut, *ButtonCopy, *ButtonPaste, *ButtonMerge;
+    QToolButton* ButtonView;
+    QAction *ButtonBackStitch, *ButtonHighlight, *ButtonRealPreview;
+    QToolButton* ButtonShadow;
+    QAction *ButtonZoomDec, *ButtonZoomInc, *ButtonCursor;
+    QToolButton* ButtonZoom;
+    QAction *ButtonDraw, *ButtonDrawQuarter, *ButtonDrawLine, *ButtonDrawRectangle, *ButtonDrawCircle, *ButtonFill;
+    QAction *ButtonText, *ButtonOutlineBorder, *ButtonInlineBorder, *ButtonKnot;
+    QToolButton* ButtonRhode;
+    QAction *ButtonBackStitchDraw, *ButtonOutline, *ButtonPipette, *ButtonErase, *ButtonSwitchColors, *ButtonInsert;
+    QToolButton *DropDownPenSize, *DropDownFillFactor;
+    QAction *ButtonRotateRight, *ButtonRotateLeft, *ButtonMirrorHorizontal, *ButtonMirrorVertical;
+
+    QSplitter* Splitter1;
+    TColorPanel* PanelLeft;
+    TWorkView* Image;
+    QList<QLabel*> StatusBarPanels;
+
+    // DesignListener
+    void fileSavedChanged(bool saved) override;
+    void fileNameChanged(const QString& fileName) override;
+    void paletteNameChanged(const QString& key) override;
+    void drawColorChanged(TColorRef color) override;
+    void penSizeChanged(int size) override;
+    void symbolSetChanged() override;
+    void historyChanged(bool canUndo, bool canRedo) override;
+    void cellChanged(int x, int y, bool refresh) override;
+    void quarterChanged(int qx, int qy, bool refresh) override;
+    void backStitchesChanged() override;
+    void frenchKnotsChanged() override;
+    void rhodesChanged() override;
+    void backgroundChanged() override;
+    void designChanged() override;
+    void colorBecameUsed(TColorRef color) override;
+    void colorBecameUnused(TColorRef color, bool resort) override;
+    void colorCountsChanged() override;
+    void colorListChanged() override;
+
+    // SaveQuestions, for TStitch::Check.
+    Answer ask(const QString& question) override;
+    QString chooseSaveFileName(const QString& preset) override;
+    bool saveWholeDesign(const QString& fileName) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    void createCaptionTable();
+    void createStatusBar();
+    QAction* toolAction(const QString& name, const QString& icon, TMode toolMode);
+    QAction* plainAction(const QString& name, const QString& icon = QString());
+    void notAvailableYet();
+    void rebuildReopenMenu();
+    void updateStatusPanels();
+    QString openFilter();
+    QString saveFilter();
+
+    // Start-up pieces: a fresh design with settings and catalogues, then its installation.
+    std::unique_ptr<Design> prepareDesign();
+    void installDesign(std::unique_ptr<Design> design);
+    void showMessages(const QStringList& messages);
+    bool openInto(const QString& fileName, bool knitting);
+
+    std::unique_ptr<Design> m_design;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<MainDialogs> m_dialogs;
+    TFMessageDlg* FMessageDlg;
+    GeneralSettings fGeneral;
+    CaptionTable m_captions;
+    QActionGroup* m_toolGroup;
+    QHash<TMode, QAction*> m_modeButtons;
+    QStringList m_toolBarNames;
+
+    TMode fMode = modNone;
+    bool fSymbolsVisible = false;
+    bool fGridVisible = true;
+    bool fBackStitchesVisible = true;
+    bool fBackStitchesContinue = true;
+    TFillMode fFillMode = fillNone;
+    bool fShowGhostLayer = false;
+    bool fGhostLoaded = false;
+    bool KnittingMode = false;
+    bool m_startupDone = false;
+    bool m_fontRegistered = false;
+    int ZoomFactor = 8;
+    QString m_openFolder;
+};

@@ -1,0 +1,153 @@
+// The start-up initialisation of the main window and the two states of its controls.
+#include "conversion/DesignCreation.h"
+#include "model/Design.h"
+#include "model/Translatable.h"
+#include "shell/Startup.h"
+#include "shell/SettingsStore.h"
+#include "shell/forms/MainDialogs.h"
+#include "shell/forms/TFMain.h"
+#include "view/forms/TColorPanel.h"
+#include "view/forms/TWorkView.h"
+#include "imaging/Rounding.h"
+#include <QAction>
+#include <QActionGroup>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+// Steps 1 to 8 and 10 of the start-up initialisation, which runs again before every new, opened
+// or converted design: a fresh document with the settings, the language and the catalogues. The
+// design is built aside; installDesign swaps it in once whatever is made of it succeeded.
+std::unique_ptr<Design> TFMain::prepareDesign()
+{
+    KnittingMode = false;
+    const QString install = Startup::installFolder(*m_store);
+    QStringList messages;
+    for (const Status& s : Startup::applyPendingUpdates(install, m_store->readString(QStringLiteral("AppDataPath"))))
+        messages << s.text([this](const QString& t) { return translate(t); });
+    fGeneral = GeneralSettings();
+    auto design = Startup::createDocument(*m_store, fGeneral);
+    for (const QString& problem : fGeneral.problems)
+        messages << problem;
+    // The symbol font is registered before any symbol is rendered, once per run.
+    if (!m_fontRegistered && !Startup::registerSymbolFont(design->stitch.FontsPath))
+        messages << design->stitch.translate(TRANSLATABLE("Could not isntall font."));
+    m_fontRegistered = true;
+    messages += Startup::loadCatalogues(*design);
+    design->stitch.InstallPath = install;
+    m_store->sync();
+    if (!messages.isEmpty())
+        m_dialogs->inform(messages.join(QLatin1Char('\n')));
+    return design;
+}
+
+// Makes a prepared design the open one and shows it.
+void TFMain::installDesign(std::unique_ptr<Design> design)
+{
+    if (m_design)
+        m_design->setListener(nullptr);
+    m_design = std::move(design);
+    m_design->setListener(this);
+    ResetGUI();
+    TStitch& doc = m_design->stitch;
+    doc.setFilename(doc.filename());
+    doc.setColorsname(doc.colorsname());
+    doc.setPensize(doc.pensize());
+    doc.setFileSaved(doc.fileSaved());
+    m_design->History.UpdateButtons();
+    Image->setCellSize(ZoomFactor, KnittingMode ? rnd(ZoomFactor * 0.7) : ZoomFactor);
+    Image->setDesign(m_design.get());
+    updateStatusPanels();
+    rebuildReopenMenu();
+}
+
+// The start-up: the design named on the command line when it opens, otherwise a new 50 x 50
+// design with the default palette and symbol set.
+void TFMain::FormCreate(const QString& commandLineFile)
+{
+    const bool opened = !commandLineFile.isEmpty() && QFileInfo::exists(commandLineFile) && openInto(commandLineFile, false);
+    if (opened) {
+        MRUListInsert(QFileInfo(commandLineFile).absoluteFilePath());
+    } else {
+        auto design = prepareDesign();
+        DesignCreation::CreateNewTemplate(*design, 50, 50, design->stitch.defaultCharacters, design->stitch.defaultPalette);
+        installDesign(std::move(design));
+    }
+    fMode = modNone;
+    setMode(modDraw);
+    m_design->stitch.setFileSaved(true);
+    ZoomFactor = 8;
+}
+
+void TFMain::ResetGUI()
+{
+    MenuPatternSettings->setEnabled(false);
+    fMode = modDraw;
+    for (QAction* a : m_toolGroup->actions())
+        a->setChecked(false);
+    ButtonDraw->setChecked(true);
+    for (QAction* a : {MenuSave, MenuSaveAs, MenuPrint, MenuCut, MenuCopy, MenuPaste, MenuMerge, Undo1, Redo1,
+             ButtonZoomDec, ButtonZoomInc, ButtonSelection, ButtonCursor, ButtonDraw, ButtonDrawQuarter,
+             ButtonBackStitchDraw, ButtonOutline, ButtonErase, ButtonPipette, ButtonSwitchColors, ButtonRotateRight,
+             ButtonRotateLeft, ButtonMirrorHorizontal, ButtonMirrorVertical})
+        a->setEnabled(false);
+    ButtonView->setEnabled(false);
+    ButtonZoom->setEnabled(false);
+    PanelLeft->setListEnabled(false);
+    Image->setEnabled(false);
+    fSymbolsVisible = false;
+    fGridVisible = true;
+}
+
+void TFMain::UpdateGUI()
+{
+    for (QAction* a : {MenuSaveAs, MenuPrint, MenuPatternSettings, MenuAddToLibrary})
+        a->setEnabled(true);
+    MenuPaste->setEnabled(false); // the clipboard arrives with the selection tools
+    for (QAction* a : m_toolGroup->actions())
+        a->setChecked(false);
+    for (QAction* a : {MenuCut, MenuCopy, MenuMerge, ButtonRotateRight, ButtonRotateLeft, ButtonMirrorHorizontal,
+             ButtonMirrorVertical})
+        a->setEnabled(false);
+    if (fMode == modSelection) {
+        MenuCut->setEnabled(true);
+        MenuCopy->setEnabled(true);
+    } else if (fMode != modFrenchKnot && fMode != modRhode) {
+        if (QAction* button = m_modeButtons.value(fMode))
+            button->setChecked(true);
+    }
+    setVisibility(fGridVisible, fSymbolsVisible);
+    for (QAction* a : {ButtonZoomDec, ButtonZoomInc, ButtonSelection, ButtonCursor, ButtonDraw, ButtonDrawLine,
+             ButtonDrawRectangle, ButtonDrawCircle, ButtonOutlineBorder, ButtonInlineBorder, ButtonFill, ButtonText,
+             ButtonErase, ButtonPipette, ButtonSwitchColors, MenuCharactersEditor, MenuCMYK, MenuNewPalette,
+             MenuEditPalette})
+        a->setEnabled(true);
+    ButtonView->setEnabled(true);
+    ButtonZoom->setEnabled(true);
+    for (QAction* a : {ButtonDrawQuarter, ButtonBackStitchDraw, ButtonOutline})
+        a->setEnabled(!KnittingMode);
+    PanelLeft->setListEnabled(true);
+    Image->setEnabled(true);
+}
+
+void TFMain::setVisibility(bool grid, bool symbols)
+{
+    fGridVisible = grid;
+    fSymbolsVisible = symbols;
+    Image->setGridVisible(grid);
+    const QString name = grid ? (symbols ? QStringLiteral("view-both") : QStringLiteral("view-grid"))
+                              : (symbols ? QStringLiteral("view-symbols") : QStringLiteral("view-none"));
+    const QIcon icon(QStringLiteral(":/icons/%1.svg").arg(name));
+    MenuView->setIcon(icon);
+    ButtonView->setIcon(icon);
+}
+
+void TFMain::setFormCaption()
+{
+    const TStitch& doc = m_design->stitch;
+    QString caption = QStringLiteral("Velwick Threadwright v5 - ") + QFileInfo(doc.filename()).fileName();
+    if (!doc.Title.isEmpty())
+        caption += QStringLiteral(" - ") + doc.Title;
+    setWindowTitle(caption);
+}
