@@ -3,6 +3,7 @@
 #include "support/TestEnvironment.h"
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -123,9 +124,12 @@ TEST(SymbolSetLoader, ShippedSymbolSetsLoadWithoutMessage)
     const QStringList messages = SymbolSetLoader::loadFolder(folder, catalogue);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(catalogue.size(), files.size());
+    const QStringList families = QFontDatabase::families();
     for (const auto& [name, info] : catalogue) {
         SCOPED_TRACE(name.toStdString());
         EXPECT_FALSE(info.characters.isEmpty());
-        EXPECT_FALSE(info.fontName.isEmpty());
+        // A font name with a blank must be quoted, or the font line splits it.
+        EXPECT_TRUE(families.contains(info.fontName)) << "unknown font " << info.fontName.toStdString();
+        EXPECT_EQ(info.fontCharset, 53);
     }
 }
