@@ -125,7 +125,9 @@ def write_set(path, name, description, font_name, codes):
     bad = [c for c in codes if c in AVOIDED_CODES or not 33 <= c <= 0xFFFF]
     if bad:
         raise SystemExit("%s uses codes %s" % (name, bad))
-    lines = [name, description, font_name + ",,53"] + [str(c) for c in codes]
+    # The font line is comma text: a name with blanks must be quoted to stay one field.
+    font_field = '"%s"' % font_name.replace('"', '""') if any(c in font_name for c in ' ,"') else font_name
+    lines = [name, description, font_field + ",,53"] + [str(c) for c in codes]
     with open(path, "wb") as f:
         f.write("".join(line + "\r\n" for line in lines).encode("cp1252"))
     print("%s: %s, %d characters" % (path, name, len(codes)))
