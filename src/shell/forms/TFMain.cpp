@@ -42,6 +42,8 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     Splitter1->setSizes({220, 800});
     setCentralWidget(Splitter1);
     createStatusBar();
+    createZoomMenu();
+    connectView();
     createCaptionTable();
     resize(1200, 800);
     FormCreate(commandLineFile);
@@ -152,8 +154,10 @@ void TFMain::paletteNameChanged(const QString& key)
 
 void TFMain::drawColorChanged(TColorRef color)
 {
-    const TColorInfo* info = m_design->stitch.Colors.find(m_design->stitch.drawcolor());
+    const TColorInfo* info = m_design->stitch.Colors.find(color);
     MenuChangecharacter->setEnabled(info && info->colorCount > 0);
+    if (fMode == modHighlight)
+        Image->setHighlight(true, color);
 }
 
 void TFMain::penSizeChanged(int size)
@@ -165,7 +169,7 @@ void TFMain::penSizeChanged(int size)
 void TFMain::symbolSetChanged()
 {
     updateStatusPanels();
-    Image->viewport()->update();
+    Image->redrawAll();
 }
 
 void TFMain::historyChanged(bool canUndo, bool canRedo)
@@ -174,36 +178,42 @@ void TFMain::historyChanged(bool canUndo, bool canRedo)
     Redo1->setEnabled(canRedo);
 }
 
-void TFMain::cellChanged(int, int, bool refresh)
+// A change with refresh repaints its cell at once; a bulk change only marks the view, which is
+// rendered once when the event loop paints.
+void TFMain::cellChanged(int x, int y, bool refresh)
 {
     if (refresh)
-        Image->viewport()->update();
+        Image->cellChanged(x, y);
+    else
+        Image->redrawAll();
 }
 
-void TFMain::quarterChanged(int, int, bool refresh)
+void TFMain::quarterChanged(int qx, int qy, bool refresh)
 {
     if (refresh)
-        Image->viewport()->update();
+        Image->quarterChanged(qx, qy);
+    else
+        Image->redrawAll();
 }
 
 void TFMain::backStitchesChanged()
 {
-    Image->viewport()->update();
+    Image->redrawAll();
 }
 
 void TFMain::frenchKnotsChanged()
 {
-    Image->viewport()->update();
+    Image->redrawAll();
 }
 
 void TFMain::rhodesChanged()
 {
-    Image->viewport()->update();
+    Image->redrawAll();
 }
 
 void TFMain::backgroundChanged()
 {
-    Image->viewport()->update();
+    Image->redrawAll();
 }
 
 void TFMain::designChanged()

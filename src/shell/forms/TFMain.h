@@ -65,6 +65,15 @@ public:
     void MenuNewClick();
     void MRUItemClick(int index);
 
+    // The view: zoom steps, visibility, highlight, the pointer position.
+    void setZoomIndex(int index);
+    int zoomIndex() const { return m_zoomIndex; }
+    void ButtonZoomIncClick();
+    void ButtonZoomDecClick();
+    void ButtonHighlightClick(bool down);
+    void setBackStitchesVisible(bool visible);
+    void ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons);
+
     // Names of the tool bar entries in order, "|" for separators (tests check the order).
     QStringList toolBarEntries() const;
     QString statusPanelText(int panel) const;
@@ -136,6 +145,8 @@ private:
     void createToolBar();
     void createCaptionTable();
     void createStatusBar();
+    void createZoomMenu();
+    void connectView();
     QAction* toolAction(const QString& name, const QString& icon, TMode toolMode);
     QAction* plainAction(const QString& name, const QString& icon = QString());
     void notAvailableYet();
@@ -172,5 +183,7 @@ private:
     bool m_startupDone = false;
     bool m_fontRegistered = false;
     int ZoomFactor = 8;
+    int m_zoomIndex = 6;
+    TMode m_returnMode = modDraw;
     QString m_openFolder;
 };

@@ -231,7 +231,13 @@ void TFMain::createToolBar()
 
     connect(Undo1, &QAction::triggered, this, [this] { m_design->History.Undo(); });
     connect(Redo1, &QAction::triggered, this, [this] { m_design->History.Redo(); });
-    connect(ButtonBackStitch, &QAction::triggered, this, [this](bool on) { fBackStitchesVisible = on; });
+    connect(ButtonBackStitch, &QAction::triggered, this, [this](bool on) {
+        // While back stitches are drawn they stay visible.
+        setBackStitchesVisible(fMode == modBackStitch || on);
+    });
+    connect(ButtonHighlight, &QAction::triggered, this, &TFMain::ButtonHighlightClick);
+    connect(ButtonZoomInc, &QAction::triggered, this, &TFMain::ButtonZoomIncClick);
+    connect(ButtonZoomDec, &QAction::triggered, this, &TFMain::ButtonZoomDecClick);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 

@@ -8,7 +8,6 @@
 #include "shell/forms/TFMain.h"
 #include "view/forms/TColorPanel.h"
 #include "view/forms/TWorkView.h"
-#include "imaging/Rounding.h"
 #include <QAction>
 #include <QActionGroup>
 #include <QFileInfo>
@@ -56,8 +55,9 @@ void TFMain::installDesign(std::unique_ptr<Design> design)
     doc.setPensize(doc.pensize());
     doc.setFileSaved(doc.fileSaved());
     m_design->History.UpdateButtons();
-    Image->setCellSize(ZoomFactor, KnittingMode ? rnd(ZoomFactor * 0.7) : ZoomFactor);
     Image->setDesign(m_design.get());
+    Image->setZoom(ZoomFactor, KnittingMode);
+    setBackStitchesVisible(true);
     updateStatusPanels();
     rebuildReopenMenu();
 }
@@ -77,7 +77,7 @@ void TFMain::FormCreate(const QString& commandLineFile)
     fMode = modNone;
     setMode(modDraw);
     m_design->stitch.setFileSaved(true);
-    ZoomFactor = 8;
+    setZoomIndex(6);
 }
 
 void TFMain::ResetGUI()
@@ -136,6 +136,7 @@ void TFMain::setVisibility(bool grid, bool symbols)
     fGridVisible = grid;
     fSymbolsVisible = symbols;
     Image->setGridVisible(grid);
+    Image->setSymbolsVisible(symbols);
     const QString name = grid ? (symbols ? QStringLiteral("view-both") : QStringLiteral("view-grid"))
                               : (symbols ? QStringLiteral("view-symbols") : QStringLiteral("view-none"));
     const QIcon icon(QStringLiteral(":/icons/%1.svg").arg(name));

@@ -1,34 +1,66 @@
 #include "view/forms/TWorkView.h"
 #include "model/Design.h"
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 TWorkView::TWorkView(QWidget* parent)
     : QAbstractScrollArea(parent)
 {
     setObjectName(QStringLiteral("Image"));
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+    horizontalScrollBar()->setSingleStep(1);
+    verticalScrollBar()->setSingleStep(1);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TWorkView::scrolled);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TWorkView::scrolled);
 }
 
 void TWorkView::setDesign(Design* design)
 {
     m_design = design;
     updateScrollRanges();
-    viewport()->update();
+    redrawAll();
 }
 
-void TWorkView::setCellSize(int width, int height)
+void TWorkView::setZoom(int zoom, bool knitting)
 {
-    m_cellWidth = std::max(1, width);
-    m_cellHeight = std::max(1, height);
+    m_options.zoom = zoom;
+    m_geometry = ViewGeometry::forZoom(zoom, knitting, m_geometry.h, m_geometry.v);
     updateScrollRanges();
-    viewport()->update();
+    redrawAll();
 }
 
 void TWorkView::setGridVisible(bool visible)
 {
-    m_grid = visible;
-    viewport()->update();
+    m_options.grid = visible;
+    redrawAll();
+}
+
+void TWorkView::setSymbolsVisible(bool visible)
+{
+    m_options.symbols = visible;
+    redrawAll();
+}
+
+void TWorkView::setBackStitchesVisible(bool visible)
+{
+    m_options.backStitches = visible;
+    redrawAll();
+}
+
+void TWorkView::setHighlight(bool on, TColorRef color)
+{
+    m_options.highlight = on;
+    m_options.highlightColor = color;
+    redrawAll();
+}
+
+void TWorkView::scrollTo(int h, int v)
+{
+    horizontalScrollBar()->setValue(h);
+    verticalScrollBar()->setValue(v);
 }
 
 void TWorkView::updateScrollRanges()
@@ -37,40 +69,115 @@ void TWorkView::updateScrollRanges()
     const int h = m_design ? m_design->height() : 0;
     horizontalScrollBar()->setRange(0, std::max(0, w - 1));
     verticalScrollBar()->setRange(0, std::max(0, h - 1));
-    horizontalScrollBar()->setPageStep(std::max(1, viewport()->width() / m_cellWidth));
-    verticalScrollBar()->setPageStep(std::max(1, viewport()->height() / m_cellHeight));
+    horizontalScrollBar()->setPageStep(std::max(1, viewport()->width() / m_geometry.CellWidth));
+    verticalScrollBar()->setPageStep(std::max(1, viewport()->height() / m_geometry.CellHeight));
+    m_geometry.h = horizontalScrollBar()->value();
+    m_geometry.v = verticalScrollBar()->value();
+}
+
+void TWorkView::redrawAll()
+{
+    m_frameValid = false;
+    viewport()->update();
+}
+
+void TWorkView::renderRegion(const QRect& region)
+{
+    if (m_design)
+        m_renderer.render(m_frame, region, *m_design, m_geometry, m_options);
+    else
+        m_frame.fill(ChartRenderer::kOutside);
+}
+
+void TWorkView::ensureFrame()
+{
+    // One pixel more each way than the view, so a cell cut by the edge is whole in the frame.
+    const QSize size = viewport()->size() + QSize(1, 1);
+    if (m_frame.size() != size) {
+        m_frame = QImage(size, QImage::Format_RGB32);
+        m_frameValid = false;
+    }
+    if (!m_frameValid) {
+        renderRegion(m_frame.rect());
+        m_frameValid = true;
+    }
+}
+
+const QImage& TWorkView::frame()
+{
+    ensureFrame();
+    return m_frame;
+}
+
+void TWorkView::cellChanged(int x, int y)
+{
+    if (!m_frameValid)
+        return;
+    const QRect rect = ChartRenderer::cellRepaintRect(m_geometry, x, y).intersected(m_frame.rect());
+    if (rect.isEmpty())
+        return;
+    renderRegion(rect);
+    viewport()->update(rect);
+}
+
+void TWorkView::quarterChanged(int qx, int qy)
+{
+    if (!m_frameValid)
+        return;
+    const QRect rect = ChartRenderer::quarterRepaintRect(m_geometry, qx, qy).intersected(m_frame.rect());
+    if (rect.isEmpty())
+        return;
+    renderRegion(rect);
+    viewport()->update(rect);
+}
+
+void TWorkView::paintEvent(QPaintEvent* event)
+{
+    ensureFrame();
+    QPainter painter(viewport());
+    painter.drawImage(event->rect(), m_frame, event->rect());
 }
 
 void TWorkView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollRanges();
+    redrawAll();
 }
 
 void TWorkView::scrollContentsBy(int, int)
 {
-    viewport()->update();
+    m_geometry.h = horizontalScrollBar()->value();
+    m_geometry.v = verticalScrollBar()->value();
+    redrawAll();
 }
 
-void TWorkView::paintEvent(QPaintEvent*)
+void TWorkView::mousePressEvent(QMouseEvent* event)
 {
-    QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), QColor(0x7F, 0x7F, 0x7F));
-    if (!m_design || m_design->CrossLayer.empty())
-        return;
-    const int h = horizontalScrollBar()->value();
-    const int v = verticalScrollBar()->value();
-    const int columns = std::min(viewport()->width() / m_cellWidth + 1, m_design->width() - h);
-    const int rows = std::min(viewport()->height() / m_cellHeight + 1, m_design->height() - v);
-    if (columns <= 0 || rows <= 0)
-        return;
-    QImage cells = m_design->CrossLayer.image().copy(h, v, columns, rows).convertToFormat(QImage::Format_RGB32);
-    painter.drawImage(QRect(0, 0, columns * m_cellWidth, rows * m_cellHeight), cells);
-    if (!m_grid)
-        return;
-    painter.setPen(QColor(0x80, 0x80, 0x80));
-    for (int c = 0; c < columns; ++c)
-        painter.drawLine(c * m_cellWidth, 0, c * m_cellWidth, rows * m_cellHeight - 1);
-    for (int r = 0; r < rows; ++r)
-        painter.drawLine(0, r * m_cellHeight, columns * m_cellWidth - 1, r * m_cellHeight);
+    Q_EMIT pointerPressed(event->position().toPoint(), event->buttons(), event->modifiers());
+}
+
+void TWorkView::mouseMoveEvent(QMouseEvent* event)
+{
+    Q_EMIT pointerMoved(event->position().toPoint(), event->buttons(), event->modifiers());
+}
+
+void TWorkView::mouseReleaseEvent(QMouseEvent* event)
+{
+    Q_EMIT pointerReleased(event->position().toPoint(), event->buttons(), event->modifiers());
+}
+
+void TWorkView::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (steps != 0)
+            Q_EMIT zoomRequested(steps);
+    } else if (event->modifiers() & Qt::ShiftModifier) {
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - 3 * steps);
+    } else {
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - 3 * steps);
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - event->angleDelta().x() / 40);
+    }
+    event->accept();
 }

@@ -1,9 +1,14 @@
 #pragma once
+#include "view/ChartRenderer.h"
+#include "view/ViewGeometry.h"
+#include "view/ViewOptions.h"
 #include <QAbstractScrollArea>
 
 class Design;
 
-// The work view: the open design at the current zoom, scrolled by whole cells.
+// The work view: the open design at the current zoom, scrolled by whole cells. It keeps one
+// rendered frame of its own size and re-renders only the rectangles that change; the pixels
+// come from the core's ChartRenderer. Pointer events leave as view pixels for the tools.
 class TWorkView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -11,20 +16,51 @@ public:
     explicit TWorkView(QWidget* parent = nullptr);
 
     void setDesign(Design* design);
-    void setCellSize(int width, int height);
+    void setZoom(int zoom, bool knitting);
     void setGridVisible(bool visible);
-    int cellWidth() const { return m_cellWidth; }
-    int cellHeight() const { return m_cellHeight; }
-    void updateScrollRanges();
+    void setSymbolsVisible(bool visible);
+    void setBackStitchesVisible(bool visible);
+    void setHighlight(bool on, TColorRef color);
+
+    const ViewGeometry& geometry() const { return m_geometry; }
+    const ViewOptions& options() const { return m_options; }
+    int cellWidth() const { return m_geometry.CellWidth; }
+    int cellHeight() const { return m_geometry.CellHeight; }
+    void scrollTo(int h, int v);
+
+    // Repaints after a change of the design: one cell, one quarter, or everything.
+    void cellChanged(int x, int y);
+    void quarterChanged(int qx, int qy);
+    void redrawAll();
+
+    // The rendered frame (tests compare its pixels).
+    const QImage& frame();
+
+Q_SIGNALS:
+    void pointerPressed(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void pointerMoved(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void pointerReleased(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void zoomRequested(int steps);
+    void scrolled();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void updateScrollRanges();
+    void renderRegion(const QRect& region);
+    void ensureFrame();
+
     Design* m_design = nullptr;
-    int m_cellWidth = 8;
-    int m_cellHeight = 8;
-    bool m_grid = true;
+    ViewGeometry m_geometry;
+    ViewOptions m_options;
+    ChartRenderer m_renderer;
+    QImage m_frame;
+    bool m_frameValid = false;
 };

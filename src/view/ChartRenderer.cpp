@@ -1,0 +1,219 @@
+#include "view/ChartRenderer.h"
+#include "model/Design.h"
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+// The colour a stitch pixel is shown in, opaque.
+inline quint32 shownColor(TColor32 stored, const ViewOptions& o)
+{
+    if (o.highlight && colorRefFromColor32(stored) != o.highlightColor)
+        return ChartRenderer::highlightGrey(colorRefFromColor32(stored));
+    return stored | 0xFF000000u;
+}
+
+inline QColor stitchColor(TColorRef color, const ViewOptions& o)
+{
+    if (o.highlight && color != o.highlightColor)
+        return QColor::fromRgb(ChartRenderer::highlightGrey(color));
+    return QColor::fromRgb(rgbOf(color));
+}
+
+void fillRun(QImage& frame, int y, int x0, int x1, quint32 color)
+{
+    auto* line = reinterpret_cast<quint32*>(frame.scanLine(y));
+    std::fill(line + x0, line + x1, color);
+}
+
+// Fills the region's pixels of a raster shown in blocks: raster pixel (i, j) covers the view
+// pixels from edge(i) to edge(i + 1). Empty pixels (the background) are left alone when
+// `skipEmpty`, so the layer below shows through.
+template <typename EdgeX, typename EdgeY>
+void fillBlocks(QImage& frame, const QRect& region, const TBitmap32& raster, int firstX, int lastX, int firstY,
+    int lastY, EdgeX edgeX, EdgeY edgeY, TColor32 empty, bool skipEmpty, const ViewOptions& o)
+{
+    for (int j = firstY; j <= lastY; ++j) {
+        const int top = std::max(edgeY(j), region.top());
+        const int bottom = std::min(edgeY(j + 1), region.bottom() + 1);
+        if (top >= bottom)
+            continue;
+        const TColor32* source = raster.constScanLine(j);
+        for (int y = top; y < bottom; ++y) {
+            int i = firstX;
+            while (i <= lastX) {
+                const TColor32 value = source[i];
+                int run = i + 1;
+                while (run <= lastX && source[run] == value)
+                    ++run;
+                if (!(skipEmpty && value == empty)) {
+                    const int left = std::max(edgeX(i), region.left());
+                    const int right = std::min(edgeX(run), region.right() + 1);
+                    if (left < right)
+                        fillRun(frame, y, left, right, value == empty ? empty : shownColor(value, o));
+                }
+                i = run;
+            }
+        }
+    }
+}
+} // namespace
+
+quint32 ChartRenderer::highlightGrey(TColorRef color)
+{
+    const quint32 grey = quint32((redOf(color) + greenOf(color) + blueOf(color)) / 12 + 192);
+    return 0xFF000000u | (grey << 16) | (grey << 8) | grey;
+}
+
+QRect ChartRenderer::designRect(const Design& design, const ViewGeometry& g)
+{
+    return g.cellsRect(QRect(0, 0, design.width(), design.height()));
+}
+
+QRect ChartRenderer::cellRepaintRect(const ViewGeometry& g, int x, int y)
+{
+    return g.cellRect(x, y).adjusted(-2, -2, 2, 2);
+}
+
+QRect ChartRenderer::quarterRepaintRect(const ViewGeometry& g, int qx, int qy)
+{
+    return g.quarterRect(qx, qy).adjusted(-2, -2, 2, 2);
+}
+
+void ChartRenderer::render(QImage& frame, const QRect& region, const Design& design, const ViewGeometry& g, const ViewOptions& o)
+{
+    const QRect area = region.intersected(frame.rect());
+    if (area.isEmpty())
+        return;
+    frame.detach();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        fillRun(frame, y, area.left(), area.right() + 1, kOutside);
+    if (design.CrossLayer.empty())
+        return;
+    const QRect inside = area.intersected(designRect(design, g));
+    if (inside.isEmpty())
+        return;
+    renderCells(frame, inside, design, g, o);
+    {
+        QPainter p(&frame);
+        p.setClipRect(inside);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        renderKnots(p, inside, design, g, o);
+        if (o.backStitches)
+            renderBackStitches(p, inside, design, g, o);
+    }
+    renderQuarters(frame, inside, design, g, o);
+    if (o.grid)
+        renderGrid(frame, inside, design, g);
+    if (o.symbols && o.zoom >= ViewGeometry::kSmallestZoomWithSymbols)
+        renderSymbols(frame, inside, design, g);
+}
+
+void ChartRenderer::renderCells(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
+{
+    const QRect cells = g.cellsMeeting(region).intersected(QRect(0, 0, d.width(), d.height()));
+    if (cells.isEmpty())
+        return;
+    const auto edgeX = [&g](int x) { return (x - g.h) * g.CellWidth; };
+    const auto edgeY = [&g](int y) { return (y - g.v) * g.CellHeight; };
+    fillBlocks(frame, region, d.CrossLayer, cells.left(), cells.right(), cells.top(), cells.bottom(), edgeX, edgeY,
+        d.stitch.BackGroundColor, false, o);
+}
+
+void ChartRenderer::renderQuarters(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
+{
+    const QRect cells = g.cellsMeeting(region).intersected(QRect(0, 0, d.width(), d.height()));
+    if (cells.isEmpty())
+        return;
+    const auto edgeX = [&g](int qx) { return (qx - 2 * g.h) * g.CellWidth / 2; };
+    const auto edgeY = [&g](int qy) { return (qy - 2 * g.v) * g.CellHeight / 2; };
+    fillBlocks(frame, region, d.QuarterLayer, 2 * cells.left(), 2 * cells.right() + 1, 2 * cells.top(),
+        2 * cells.bottom() + 1, edgeX, edgeY, d.stitch.BackGroundColor, true, o);
+}
+
+void ChartRenderer::renderKnots(QPainter& p, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
+{
+    const int r = g.CellWidth / 2;
+    p.setPen(Qt::NoPen);
+    for (const TFrenchKnot& knot : d.FrenchKnotList) {
+        const QPoint c = g.pointPosition(knot.Center.x(), knot.Center.y());
+        // The filled ellipse inside the corners (c - r + 2) and (c + r - 1), right and bottom
+        // edges excluded.
+        const QRect box(QPoint(c.x() - r + 2, c.y() - r + 2), QPoint(c.x() + r - 2, c.y() + r - 2));
+        if (!box.intersects(region) || box.isEmpty())
+            continue;
+        p.setBrush(stitchColor(knot.Color, o));
+        p.drawEllipse(box);
+    }
+}
+
+void ChartRenderer::renderBackStitches(QPainter& p, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
+{
+    const auto drawStitch = [&](const TBackStitch& s, TColorRef color, int width) {
+        const QPoint a = g.pointPosition(s.FromPoint.x(), s.FromPoint.y());
+        const QPoint b = g.pointPosition(s.ToPoint.x(), s.ToPoint.y());
+        if (!QRect(a, b).normalized().adjusted(-width, -width, width, width).intersects(region))
+            return;
+        p.setPen(QPen(stitchColor(color, o), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(a, b);
+    };
+    for (const TBackStitch& s : d.BackStitchList)
+        drawStitch(s, s.Color, 5);
+    for (const TRhodeRef& rhode : d.RhodeList) {
+        for (const TBackStitch& s : rhode->stitches)
+            drawStitch(s, rhode->color, 3);
+    }
+}
+
+void ChartRenderer::renderGrid(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g)
+{
+    const QRect cells = g.cellsMeeting(region).intersected(QRect(0, 0, d.width(), d.height()));
+    for (int x = cells.left(); x <= cells.right(); ++x) {
+        const int px = (x - g.h) * g.CellWidth;
+        if (px < region.left() || px > region.right())
+            continue;
+        for (int y = region.top(); y <= region.bottom(); ++y)
+            reinterpret_cast<quint32*>(frame.scanLine(y))[px] = kGridLine;
+    }
+    for (int y = cells.top(); y <= cells.bottom(); ++y) {
+        const int py = (y - g.v) * g.CellHeight;
+        if (py >= region.top() && py <= region.bottom())
+            fillRun(frame, py, region.left(), region.right() + 1, kGridLine);
+    }
+}
+
+void ChartRenderer::renderSymbols(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g)
+{
+    const TStitch& doc = d.stitch;
+    if (!doc.chars)
+        return;
+    m_cellGlyphs.setFont(doc.chars->ffontname, g.CellHeight - 2);
+    m_quarterGlyphs.setFont(doc.chars->ffontname, g.halfHeight() - 2);
+    const TColor32 empty = doc.BackGroundColor;
+    // A glyph may reach a little past its cell, so cells next to the region count too.
+    const QRect cells = g.cellsMeeting(region.adjusted(-g.CellWidth, -g.CellHeight, 0, 0))
+                            .intersected(QRect(0, 0, d.width(), d.height()));
+    const auto draw = [&](SymbolGlyphs& glyphs, TColor32 stored, const QPoint& at) {
+        const TColorRef color = colorRefFromColor32(stored);
+        const TColorInfo* info = doc.Colors.find(color);
+        if (!info)
+            return;
+        const std::optional<QChar> symbol = doc.chars->symbolOf(info->charID);
+        if (symbol)
+            glyphs.draw(frame, region, at.x(), at.y(), *symbol,
+                lightnessOf(color) <= 128 ? SymbolGlyphs::kWhite : SymbolGlyphs::kNearBlack);
+    };
+    for (int y = cells.top(); y <= cells.bottom(); ++y) {
+        const TColor32* line = d.CrossLayer.constScanLine(y);
+        for (int x = cells.left(); x <= cells.right(); ++x) {
+            if (line[x] != empty)
+                draw(m_cellGlyphs, line[x], g.cellRect(x, y).topLeft());
+        }
+    }
+    for (int qy = 2 * cells.top(); qy <= 2 * cells.bottom() + 1; ++qy) {
+        const TColor32* line = d.QuarterLayer.constScanLine(qy);
+        for (int qx = 2 * cells.left(); qx <= 2 * cells.right() + 1; ++qx) {
+            if (line[qx] != empty)
+                draw(m_quarterGlyphs, line[qx], g.quarterRect(qx, qy).topLeft());
+        }
+    }
+}

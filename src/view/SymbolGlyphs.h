@@ -1,0 +1,40 @@
+#pragma once
+#include <QChar>
+#include <QHash>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+class QImage;
+
+// Rendered symbols of one font and pixel height, kept as the list of pixels each glyph sets.
+// Symbols are drawn non-antialiased, so a glyph is a set of whole pixels in one colour; blitting
+// those pixels gives exactly what drawing the text at that place gives, many times faster than
+// drawing text for every cell of a large view.
+class SymbolGlyphs
+{
+public:
+    // Drawing colours of symbols: white on dark stitches, otherwise the near-black colour 2 (red 2),
+    // because pure black is the transparent value of the symbol layer.
+    static constexpr quint32 kWhite = 0xFFFFFFFFu;
+    static constexpr quint32 kNearBlack = 0xFF020000u;
+
+    // Forgets every glyph when font or height differ from the current ones.
+    void setFont(const QString& family, int pixelHeight);
+
+    // Writes the glyph with its top-left at (x, y) into the image (Format_RGB32 or ARGB32),
+    // clipped to `clip`.
+    void draw(QImage& image, const QRect& clip, int x, int y, QChar symbol, quint32 color);
+
+private:
+    struct Glyph
+    {
+        std::vector<int> dx;
+        std::vector<int> dy;
+    };
+    const Glyph& glyph(QChar symbol);
+
+    QString m_family;
+    int m_height = 0;
+    QHash<char16_t, Glyph> m_glyphs;
+};

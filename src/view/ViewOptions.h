@@ -1,0 +1,14 @@
+#pragma once
+#include "imaging/ColorValues.h"
+
+// What the work view shows besides the full stitches.
+struct ViewOptions
+{
+    bool grid = true;
+    bool symbols = false;
+    bool backStitches = true;
+    int zoom = 8; // symbols show from zoom 8 on
+    // Highlight mode: every colour but the drawing colour in its highlight grey.
+    bool highlight = false;
+    TColorRef highlightColor = 0;
+};
