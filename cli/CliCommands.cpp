@@ -1,5 +1,8 @@
 #include "CliCommands.h"
+#include "InfoCommand.h"
+#include "SaveAsCommand.h"
 #include "PalettesCommand.h"
+#include "RenderCommand.h"
 #include "SymbolsCommand.h"
 
 // Each command lives in its own file; add it here to make it available.
@@ -8,5 +11,8 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<PalettesCommand>());
     commands.push_back(std::make_unique<SymbolsCommand>());
+    commands.push_back(std::make_unique<InfoCommand>());
+    commands.push_back(std::make_unique<SaveAsCommand>());
+    commands.push_back(std::make_unique<RenderCommand>());
     return commands;
 }

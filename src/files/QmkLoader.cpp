@@ -1,0 +1,189 @@
+#include "model/Translatable.h"
+#include "files/QmkLoader.h"
+#include "files/QmkFile.h"
+#include "files/QmkReader.h"
+#include "model/ColorUsage.h"
+#include "model/Design.h"
+#include "model/SymbolSetLoader.h"
+
+namespace {
+// The drawing colour until the colour table gives one: no colour has been chosen yet.
+constexpr TColorRef kNoDrawColorYet = 0xFFFFFF;
+
+// The pixel of every possible 16-bit cell value: the colour of a colour-block position, or
+// the background for -1 and for every value that names no colour.
+std::vector<TColor32> cellPixels(const qmkFile& file, TColor32 background)
+{
+    std::vector<TColor32> pixels(size_t(1) << 16, background);
+    const size_t named = qMin(file.Colors.size(), size_t(qmkFile::kMaxColorPositions) + 1);
+    for (size_t k = 0; k < named; ++k)
+        pixels[k] = stitchPixel(file.Colors[k].matchColor);
+    return pixels;
+}
+
+void fillLayer(TBitmap32& layer, int width, int height, const std::vector<qint16>& cells,
+    const std::vector<TColor32>& pixels)
+{
+    layer.SetSize(width, height);
+    for (int y = 0; y < height; ++y) {
+        TColor32* line = layer.scanLine(y);
+        const qint16* in = cells.data() + size_t(y) * size_t(width);
+        for (int x = 0; x < width; ++x)
+            line[x] = pixels[quint16(in[x])];
+    }
+}
+
+void appendLists(const qmkFile& file, Design& design)
+{
+    design.BackStitchList.append(file.BackStitches);
+    design.FrenchKnotList.append(file.frenchKnots);
+    for (const TRhode& stored : file.Rhodes) {
+        auto rhode = std::make_shared<TRhode>();
+        rhode->width = stored.width;
+        rhode->height = stored.height;
+        rhode->color = stored.color;
+        rhode->stitches = stored.stitches;
+        design.RhodeList.append(rhode);
+    }
+}
+
+// Colours in colour-block order. A colour that appears twice keeps its first entry, unless
+// only a later one has a symbol.
+void buildColorTable(const qmkFile& file, TStitch& doc)
+{
+    for (const TColorInfo& entry : file.Colors) {
+        const TColorRef color = entry.matchColor;
+        const TColorInfo* present = doc.Colors.find(color);
+        if (!present) {
+            doc.Colors.insert(color, entry);
+            if (doc.drawcolor() == kNoDrawColorYet)
+                doc.setDrawcolor(color);
+        } else if (entry.charID != -1 && present->charID == -1) {
+            doc.Colors.insert(color, entry);
+        }
+    }
+}
+
+// A catalogued palette completes the table; an unknown one is catalogued as the file has it.
+void completePalette(const QString& key, TStitch& doc)
+{
+    const TColorTable* palette = doc.palette(key);
+    if (!palette) {
+        doc.ColorPalettes.insert(key, doc.Colors);
+        return;
+    }
+    for (const auto& [color, info] : *palette) {
+        if (!doc.Colors.contains(color))
+            doc.Colors.insert(color, info);
+    }
+}
+
+bool isOneOf(const QString& name, std::initializer_list<const char*> names)
+{
+    for (const char* n : names) {
+        if (name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// The old built-in set names and names the catalogue lacks fall back to the default set, and
+// that to the first set or the built-in one, as for a new design.
+TCharacterInfo symbolSetFor(const QString& name, const TStitch& doc)
+{
+    if (!isOneOf(name, {"Standard Art Symbole", "Standard Symbole"}) && doc.characters.contains(name))
+        return doc.characters.at(name);
+    const QString fallback = keyOrSmallest(doc.characters, doc.defaultCharacters);
+    return fallback.isEmpty() ? SymbolSetLoader::builtInSet() : doc.characters.at(fallback);
+}
+
+// Every older name of the program's symbol font means the current one.
+QString symbolFontFor(const QString& name)
+{
+    if (isOneOf(name, {"VelwickStitchSymbols", "VelwickArtSymbols110", "VelwickArtSymbols"}))
+        return QStringLiteral("VelwickArtSymbols110");
+    return name;
+}
+
+void applySymbols(const qmkFile& file, TStitch& doc)
+{
+    const TCharacterInfo set = symbolSetFor(file.CharsName, doc);
+    doc.chars = std::make_unique<TCharacters>(set.characters, &doc.listener());
+    doc.setColorsname(file.colorsname);
+    doc.chars->SetFontName(symbolFontFor(file.fontname), doc.Colors);
+    doc.chars->CharsName = file.CharsName;
+    doc.chars->ffontcharset = quint8(file.fontCharset);
+}
+
+// The colour of the colour list's first row after a load: the list is sorted by palette.
+void drawWithFirstColor(TStitch& doc)
+{
+    const TColorRef* first = nullptr;
+    int lowest = 0;
+    for (const auto& [color, info] : doc.Colors) {
+        if (!first || info.orderID < lowest) {
+            first = &color;
+            lowest = info.orderID;
+        }
+    }
+    if (first)
+        doc.setDrawcolor(*first);
+}
+} // namespace
+
+void QmkLoader::applyRecord(const qmkFile& file, Design& design)
+{
+    TStitch& doc = design.stitch;
+    doc.Title = doc.DefaultTitle;
+    doc.comment.clear();
+    doc.BackGroundColor = color32FromColorRef(TColorRef(file.bg));
+    const std::vector<TColor32> pixels = cellPixels(file, doc.BackGroundColor);
+    fillLayer(design.CrossLayer, file.width, file.height, file.Pixels, pixels);
+    fillLayer(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels);
+    appendLists(file, design);
+
+    doc.setColorsname(file.colorsname);
+    doc.setDrawcolor(kNoDrawColorYet);
+    buildColorTable(file, doc);
+    completePalette(file.colorsname, doc);
+    applySymbols(file, doc);
+
+    doc.len = file.stitchLen;
+    doc.backlen = file.stitchBackLen;
+    doc.baseLen = file.stitchBaseLen;
+    if (file.hasTitleBlock) {
+        doc.Title = file.titleBlockTitle;
+        doc.comment = file.titleBlockLines;
+    }
+}
+
+int QmkLoader::finish(Design& design)
+{
+    const int added = ColorUsage::CalcColorUsage(design);
+    drawWithFirstColor(design.stitch);
+    return added;
+}
+
+Status LoadQMK(const QString& fileName, Design& freshDesign, QList<Status>* warnings)
+{
+    qmkFile file;
+    const Status read = ReadQMK(file, fileName);
+    if (!read)
+        return read;
+    QmkLoader::applyRecord(file, freshDesign);
+    const bool truncated = file.truncated;
+    file = qmkFile();
+    const int added = QmkLoader::finish(freshDesign);
+    if (!warnings)
+        return Status::ok();
+    if (truncated) {
+        warnings->append(Status::error(
+            TRANSLATABLE("The file %1 is cut short; everything after the cut was left empty."), {fileName}));
+    }
+    if (added > 0) {
+        warnings->append(Status::error(
+            TRANSLATABLE("The file %1 has stitches in %2 colours missing from its colour table; they were added without a name or symbol."),
+            {fileName, QString::number(added)}));
+    }
+    return Status::ok();
+}

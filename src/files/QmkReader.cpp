@@ -1,0 +1,337 @@
+#include "model/Translatable.h"
+#include "files/QmkReader.h"
+#include "files/BoundedReader.h"
+#include "model/DesignLimits.h"
+#include <cstring>
+
+namespace {
+constexpr qint64 kCellBytes = BoundedReader::kI32Bytes;
+constexpr qint64 kBackStitchBytes = 5 * BoundedReader::kI32Bytes;
+constexpr qint64 kFrenchKnotBytes = 3 * BoundedReader::kI32Bytes;
+// The smallest colour entry: two empty strings (or a string and a number) and two numbers.
+constexpr qint64 kColorEntryBytes = 4 * BoundedReader::kI32Bytes;
+// The smallest rhode: four numbers and no stitches; each stitch adds four.
+constexpr qint64 kRhodeBytes = 4 * BoundedReader::kI32Bytes;
+constexpr qint64 kRhodeStitchBytes = 4 * BoundedReader::kI32Bytes;
+// The smallest description line: an empty string.
+constexpr qint64 kLineBytes = BoundedReader::kI32Bytes;
+
+// Colour values in files are thread colour values; only the low three bytes mean anything.
+TColorRef colorValue(qint32 stored)
+{
+    return TColorRef(stored) & 0x00FFFFFFu;
+}
+
+// One pass over a design file in file order. A refused value stops the parse; the first one
+// decides the message.
+class QmkParser
+{
+public:
+    QmkParser(qmkFile& file, const QByteArray& bytes, const QString& fileName)
+        : m_file(file)
+        , m_in(bytes)
+        , m_fileName(fileName)
+    {
+    }
+
+    Status run();
+
+private:
+    bool readHead();
+    Status checkSize();
+    void readCharacters();
+    void readColors();
+    void readCells(qint64 count, std::vector<qint16>& cells);
+    void readBackStitches();
+    void readTitle();
+    void readFrenchKnots();
+    void readRhodes();
+
+    TBlockHeader header();
+    QString text();
+    // A count of items of at least `itemBytes` each; 0 when the file ended before it.
+    qint32 count(qint64 itemBytes);
+    Status damaged() const;
+
+    qmkFile& m_file;
+    BoundedReader m_in;
+    QString m_fileName;
+    qint64 m_badAt = -1;
+    bool m_sizeRead = false;
+};
+
+TBlockHeader QmkParser::header()
+{
+    TBlockHeader h;
+    const QByteArray id = m_in.bytes(4);
+    if (id.size() == 4)
+        std::memcpy(h.ID.data(), id.constData(), 4);
+    h.version = m_in.u8();
+    h.compression = m_in.u8();
+    h.subblocktype = m_in.u8();
+    h.unused = m_in.u8();
+    h.LLength = m_in.i32();
+    h.PLength = m_in.i32();
+    return h;
+}
+
+QString QmkParser::text()
+{
+    const qint64 at = m_in.pos();
+    QString s = m_in.str();
+    if (m_in.refused() && m_badAt < 0)
+        m_badAt = at;
+    return s;
+}
+
+qint32 QmkParser::count(qint64 itemBytes)
+{
+    const qint64 at = m_in.pos();
+    const qint32 n = m_in.i32();
+    if (!m_in.ok())
+        return 0;
+    if (!m_in.fits(n, itemBytes)) {
+        m_badAt = at;
+        return 0;
+    }
+    return n;
+}
+
+Status QmkParser::damaged() const
+{
+    return Status::error(TRANSLATABLE("The file %1 is damaged: the count or length at byte %2 does not fit in the file."),
+        {m_fileName, QString::number(m_badAt)});
+}
+
+bool QmkParser::readHead()
+{
+    qmkFile& f = m_file;
+    f.Header = m_in.bytes(4);
+    if (f.Header != QByteArray(qmkFile::kSignature))
+        return false;
+    f.FileHeader = header();
+    // The container spans the whole file after the signature, as it was when written.
+    m_in.claimSize(qint64(f.FileHeader.LLength) + 4);
+    f.MainBlockHeader = header();
+    const int v = f.version();
+    f.colorsname = text();
+    f.CharsName = text();
+    f.fontname = text();
+    f.fontstyle = m_in.u16();
+    f.fontCharset = m_in.u16();
+    f.usedColors = m_in.i32();
+    f.fWhite = m_in.i32();
+    f.fBlack = m_in.i32();
+    f.width = m_in.i32();
+    f.height = m_in.i32();
+    m_sizeRead = m_in.ok();
+    f.Title = text();
+    f.Description = text();
+    f.tfontname = text();
+    f.tfontSize = m_in.i32();
+    f.TFontStyle = m_in.u16();
+    f.TFontCharset = m_in.u16();
+    f.cfontname = text();
+    f.cfontSize = m_in.i32();
+    f.cfontStyle = m_in.u16();
+    f.cfontCharset = m_in.u16();
+    if (v >= 1) {
+        f.stitchLen = m_in.f64();
+        f.stitchBaseLen = m_in.f64();
+    }
+    if (v >= 2)
+        f.bg = m_in.i32();
+    if (v >= 3)
+        f.stitchBackLen = m_in.f64();
+    return true;
+}
+
+Status QmkParser::checkSize()
+{
+    qmkFile& f = m_file;
+    if (!m_sizeRead)
+        return Status::error(TRANSLATABLE("The file %1 ends before the size of the design."), {m_fileName});
+    if (!DesignLimits::sizeAllowed(f.width, f.height)) {
+        return Status::error(
+            TRANSLATABLE("The design in %1 is %2 x %3 cells; a design must be 1 to %4 cells wide and high, with at most %5 cells."),
+            {m_fileName, QString::number(f.width), QString::number(f.height), QString::number(DesignLimits::kMaxSide),
+                QString::number(DesignLimits::kMaxCells)});
+    }
+    // Full stitches, and quarter stitches from version 4 on, must fit in the file.
+    const qint64 cells = qint64(f.width) * f.height * (f.version() >= 4 ? 5 : 1);
+    if (!m_in.fits(cells, kCellBytes)) {
+        return Status::error(TRANSLATABLE("The file %1 is damaged: a design of %2 x %3 cells does not fit in it."),
+            {m_fileName, QString::number(f.width), QString::number(f.height)});
+    }
+    return Status::ok();
+}
+
+void QmkParser::readCharacters()
+{
+    m_file.CharactersBlockHeader = header();
+    m_file.characters = text();
+}
+
+void QmkParser::readColors()
+{
+    m_file.ColorsBlockHeader = header();
+    const bool numberAsText = m_file.ColorsBlockHeader.version >= 1;
+    const qint32 n = count(kColorEntryBytes);
+    m_file.Colors.reserve(size_t(m_in.itemsPresent(n, kColorEntryBytes)));
+    for (qint32 k = 0; k < n; ++k) {
+        TColorInfo info;
+        info.colorName = text();
+        info.colorID = numberAsText ? text() : QString::number(m_in.i32());
+        info.matchColor = colorValue(m_in.i32());
+        info.charID = m_in.i32();
+        info.orderID = k;
+        if (!m_in.ok())
+            break;
+        m_file.Colors.push_back(info);
+    }
+}
+
+// Cells are i32 values of which only the low 16 bits count, read as a signed number. The
+// cells a cut file lacks stay empty.
+void QmkParser::readCells(qint64 count, std::vector<qint16>& cells)
+{
+    cells.assign(size_t(count), qint16(-1));
+    const QByteArrayView block = m_in.take(count * kCellBytes);
+    const auto* p = reinterpret_cast<const uchar*>(block.data());
+    const qint64 present = block.size() / kCellBytes;
+    qint16* out = cells.data();
+    for (qint64 i = 0; i < present; ++i)
+        out[i] = qint16(quint16(p[4 * i]) | quint16(p[4 * i + 1]) << 8);
+}
+
+void QmkParser::readBackStitches()
+{
+    m_file.BackStitchesBlockHeader = header();
+    // Files before version 6 count back-stitch points in whole cells.
+    const quint32 scale = m_file.version() < 6 ? 2 : 1;
+    const qint32 n = count(kBackStitchBytes);
+    m_file.BackStitches.reserve(m_in.itemsPresent(n, kBackStitchBytes));
+    for (qint32 k = 0; k < n; ++k) {
+        TBackStitch s;
+        const qint32 x1 = m_in.i32(), y1 = m_in.i32(), x2 = m_in.i32(), y2 = m_in.i32();
+        s.FromPoint = QPoint(qint32(quint32(x1) * scale), qint32(quint32(y1) * scale));
+        s.ToPoint = QPoint(qint32(quint32(x2) * scale), qint32(quint32(y2) * scale));
+        s.Color = colorValue(m_in.i32());
+        if (!m_in.ok())
+            break;
+        m_file.BackStitches.append(s);
+    }
+}
+
+void QmkParser::readTitle()
+{
+    m_file.TitleBlockHeader = header();
+    if (!m_in.ok())
+        return;
+    m_file.hasTitleBlock = true;
+    m_file.titleBlockTitle = text();
+    const qint32 n = count(kLineBytes);
+    for (qint32 k = 0; k < n; ++k) {
+        const QString line = text();
+        if (!m_in.ok())
+            break;
+        m_file.titleBlockLines.append(line);
+    }
+}
+
+void QmkParser::readFrenchKnots()
+{
+    m_file.FrenchKnotsBlockHeader = header();
+    const qint32 n = count(kFrenchKnotBytes);
+    m_file.frenchKnots.reserve(m_in.itemsPresent(n, kFrenchKnotBytes));
+    for (qint32 k = 0; k < n; ++k) {
+        TFrenchKnot knot;
+        const qint32 x = m_in.i32(), y = m_in.i32();
+        knot.Center = QPoint(x, y);
+        knot.Color = colorValue(m_in.i32());
+        if (!m_in.ok())
+            break;
+        m_file.frenchKnots.append(knot);
+    }
+}
+
+void QmkParser::readRhodes()
+{
+    m_file.RhodesBlockHeader = header();
+    const qint32 n = count(kRhodeBytes);
+    m_file.Rhodes.reserve(size_t(m_in.itemsPresent(n, kRhodeBytes)));
+    for (qint32 k = 0; k < n; ++k) {
+        TRhode rhode;
+        rhode.width = m_in.i32();
+        rhode.height = m_in.i32();
+        rhode.color = colorValue(m_in.i32());
+        const qint32 stitches = count(kRhodeStitchBytes);
+        rhode.stitches.reserve(m_in.itemsPresent(stitches, kRhodeStitchBytes));
+        for (qint32 i = 0; i < stitches; ++i) {
+            TBackStitch s;
+            const qint32 x1 = m_in.i32(), y1 = m_in.i32(), x2 = m_in.i32(), y2 = m_in.i32();
+            s.FromPoint = QPoint(x1, y1);
+            s.ToPoint = QPoint(x2, y2);
+            s.Color = rhode.color;
+            if (!m_in.ok())
+                break;
+            rhode.stitches.append(s);
+        }
+        // A rhode cut short would have a shape it never had: only whole rhodes are kept.
+        if (!m_in.ok())
+            break;
+        m_file.Rhodes.push_back(std::move(rhode));
+    }
+}
+
+Status QmkParser::run()
+{
+    if (!readHead())
+        return Status::error(TRANSLATABLE("The file %1 is not a design file."), {m_fileName});
+    if (m_in.refused())
+        return damaged();
+    const Status size = checkSize();
+    if (!size)
+        return size;
+    qmkFile& f = m_file;
+    const int v = f.version();
+    const qint64 cells = qint64(f.width) * f.height;
+    readCharacters();
+    readColors();
+    f.PixelsBlockHeader = header();
+    readCells(cells, f.Pixels);
+    if (v >= 3)
+        readBackStitches();
+    if (v >= 4) {
+        f.QuarterStitchesBlockHeader = header();
+        readCells(4 * cells, f.QuarterStitchesPixels);
+    } else {
+        f.QuarterStitchesPixels.assign(size_t(4 * cells), qint16(-1));
+    }
+    if (v >= 5)
+        readTitle();
+    if (v >= 6) {
+        readFrenchKnots();
+        readRhodes();
+    }
+    if (m_in.refused())
+        return damaged();
+    f.truncated = m_in.truncated();
+    return Status::ok();
+}
+} // namespace
+
+Status ReadQMK(qmkFile& file, const QByteArray& bytes, const QString& fileName)
+{
+    QmkParser parser(file, bytes, fileName);
+    return parser.run();
+}
+
+Status ReadQMK(qmkFile& file, const QString& fileName)
+{
+    QByteArray bytes;
+    const Status read = BoundedReader::readFile(fileName, bytes);
+    if (!read)
+        return read;
+    return ReadQMK(file, bytes, fileName);
+}
