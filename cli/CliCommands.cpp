@@ -2,7 +2,6 @@
 #include "InfoCommand.h"
 #include "SaveAsCommand.h"
 #include "PalettesCommand.h"
-#include "RenderCommand.h"
 #include "SymbolsCommand.h"
 
 // Each command lives in its own file; add it here to make it available.
@@ -13,6 +12,5 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<SymbolsCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<SaveAsCommand>());
-    commands.push_back(std::make_unique<RenderCommand>());
     return commands;
 }
