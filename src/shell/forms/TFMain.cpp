@@ -2,6 +2,7 @@
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/Paths.h"
+#include "view/ColorList.h"
 #include "shell/SettingsStore.h"
 #include "shell/forms/RealMainDialogs.h"
 #include "shell/forms/TFMessageDlg.h"
@@ -39,11 +40,12 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     // The left panel accepts widths strictly between 150 and 300 pixels.
     PanelLeft->setMinimumWidth(151);
     PanelLeft->setMaximumWidth(299);
-    Splitter1->setSizes({220, 800});
+    Splitter1->setSizes({260, 900});
     setCentralWidget(Splitter1);
     createStatusBar();
     createZoomMenu();
     connectView();
+    connectColorPanel();
     createCaptionTable();
     resize(1200, 800);
     FormCreate(commandLineFile);
@@ -152,8 +154,19 @@ void TFMain::paletteNameChanged(const QString& key)
         StatusBarPanels[4]->setText(translate(TRANSLATABLE("Available colours")) + QStringLiteral(": %1").arg(palette->size()));
 }
 
+void TFMain::connectColorPanel()
+{
+    connect(PanelLeft, &TColorPanel::colorChosen, this, [this](TColorRef color) {
+        m_design->stitch.setDrawcolor(color);
+        PanelLeft->UpdateColorPanels();
+    });
+    connect(PanelLeft, &TColorPanel::changeCharacterRequested, this, &TFMain::notAvailableYet);
+}
+
 void TFMain::drawColorChanged(TColorRef color)
 {
+    PanelLeft->selectColor(color);
+    PanelLeft->UpdateColorPanels();
     const TColorInfo* info = m_design->stitch.Colors.find(color);
     MenuChangecharacter->setEnabled(info && info->colorCount > 0);
     if (fMode == modHighlight)
@@ -221,22 +234,37 @@ void TFMain::designChanged()
     Image->setDesign(m_design.get());
 }
 
-void TFMain::colorBecameUsed(TColorRef)
+void TFMain::colorBecameUsed(TColorRef color)
 {
+    if (!m_colorList)
+        return;
+    const int rows = int(m_colorList->rows().size());
+    m_colorList->colorBecameUsed(color);
+    if (rows != m_colorList->rows().size())
+        PanelLeft->reload();
     updateStatusPanels();
 }
 
-void TFMain::colorBecameUnused(TColorRef, bool)
+void TFMain::colorBecameUnused(TColorRef color, bool resort)
 {
+    if (!m_colorList)
+        return;
+    m_colorList->colorBecameUnused(color, resort);
+    PanelLeft->reload();
     updateStatusPanels();
 }
 
 void TFMain::colorCountsChanged()
 {
+    PanelLeft->repaint();
     updateStatusPanels();
 }
 
 void TFMain::colorListChanged()
 {
+    if (m_colorList) {
+        m_colorList->rebuildColorRows();
+        PanelLeft->reload();
+    }
     updateStatusPanels();
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <memory>
 
+class ColorList;
 class Design;
 class MainDialogs;
 class QAction;
@@ -147,6 +148,7 @@ private:
     void createStatusBar();
     void createZoomMenu();
     void connectView();
+    void connectColorPanel();
     QAction* toolAction(const QString& name, const QString& icon, TMode toolMode);
     QAction* plainAction(const QString& name, const QString& icon = QString());
     void notAvailableYet();
@@ -162,6 +164,7 @@ private:
     bool openInto(const QString& fileName, bool knitting);
 
     std::unique_ptr<Design> m_design;
+    std::unique_ptr<ColorList> m_colorList;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<MainDialogs> m_dialogs;
     TFMessageDlg* FMessageDlg;
@@ -185,5 +188,6 @@ private:
     int ZoomFactor = 8;
     int m_zoomIndex = 6;
     TMode m_returnMode = modDraw;
-    QString m_openFolder;
+    // The file the open design was read from or last saved to.
+    QString m_openedFile;
 };

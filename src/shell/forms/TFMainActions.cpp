@@ -2,6 +2,10 @@
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/forms/TFMain.h"
+#include "view/forms/TColorPanel.h"
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QActionGroup>
 #include <QIcon>
 #include <QMenu>
@@ -345,6 +349,17 @@ void TFMain::createCaptionTable()
     c.add(TRANSLATABLE("Replace color"), hint(ButtonSwitchColors));
     c.add(TRANSLATABLE("Insert row(s)/column(s)"), hint(ButtonInsert));
     c.add(TRANSLATABLE("Pen size"), hint(DropDownPenSize));
+    const auto sortItem = [this](int i) { return [this, i](const QString& t) { PanelLeft->ComboSort->setItemText(i, t); }; };
+    c.add(TRANSLATABLE("by palette"), sortItem(0));
+    c.add(TRANSLATABLE("by name"), sortItem(1));
+    c.add(TRANSLATABLE("by number"), sortItem(2));
+    c.add(TRANSLATABLE("by usage"), sortItem(3));
+    c.add(TRANSLATABLE("All colors"), [this](const QString& t) { PanelLeft->RadioAllColors->setText(t); });
+    c.add(TRANSLATABLE("Only used colors"), [this](const QString& t) { PanelLeft->RadioUsedColors->setText(t); });
+    c.add(TRANSLATABLE("Palette"), [this](const QString& t) { PanelLeft->ButtonPalette->setText(t); });
+    c.add(TRANSLATABLE("Show large palette"), hint(PanelLeft->ButtonPalette));
+    c.add(TRANSLATABLE("Change symbol for the current color"),
+        [this](const QString& t) { PanelLeft->setProperty("changeCharacterCaption", QString(t + QStringLiteral(" ..."))); });
     c.add(TRANSLATABLE("Rotate right"), hint(ButtonRotateRight));
     c.add(TRANSLATABLE("Rotate left"), hint(ButtonRotateLeft));
     c.add(TRANSLATABLE("Mirror horizontal"), hint(ButtonMirrorHorizontal));

@@ -1,5 +1,7 @@
 // The file commands of the main window: open, open as, save, save as, the recent files, and
 // closing the window.
+#include "files/DesignFiles.h"
+#include "files/QmkWriter.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/SettingsStore.h"
@@ -85,6 +87,11 @@ void TFMain::MenuSaveClick()
     }
     if (doc.fileSaved())
         return;
+    // A design imported from another file is named with ".qmk"; a file of that name that was
+    // not the one opened is only replaced when the user says so.
+    if (doc.filename() != m_openedFile && QFileInfo::exists(doc.filename())
+        && m_dialogs->ask(translate(TRANSLATABLE("File already exists, do you want to replace it?"))) != Answer::Yes)
+        return;
     if (saveWholeDesign(doc.filename())) {
         doc.setFileSaved(true);
         MRUListInsert(doc.filename());
@@ -135,16 +142,43 @@ QString TFMain::chooseSaveFileName(const QString& preset)
     return m_dialogs->saveFileName(fGeneral.recentFiles.startFolder(m_design->stitch.SavePath), preset, saveFilter());
 }
 
-// TODO(design files): the reader and writer of design files are being written; these two are
-// wired to them as soon as they land.
-bool TFMain::saveWholeDesign(const QString&)
+bool TFMain::saveWholeDesign(const QString& fileName)
 {
-    notAvailableYet();
-    return false;
+    const Status saved = SaveQMK(*m_design, fileName);
+    if (!saved) {
+        m_dialogs->inform(saved.text([this](const QString& t) { return translate(t); }));
+        return false;
+    }
+    m_openedFile = fileName;
+    return true;
 }
 
-bool TFMain::openInto(const QString&, bool)
+// Opening: the start-up initialisation gives a fresh design, the file is read into it, and it
+// replaces the open design only when the read succeeded; otherwise the user reads why and the
+// open design stays as it was.
+bool TFMain::openInto(const QString& fileName, bool knitting)
 {
-    notAvailableYet();
-    return false;
+    auto fresh = prepareDesign();
+    const auto tr = [&fresh](const QString& t) { return fresh->stitch.translate(t); };
+    const DesignFiles::LoadResult loaded = DesignFiles::load(fileName, *fresh);
+    if (!loaded.status) {
+        m_dialogs->inform(loaded.status.text(tr));
+        return false;
+    }
+    QStringList warnings;
+    for (const Status& w : loaded.warnings)
+        warnings << w.text(tr);
+    TStitch& doc = fresh->stitch;
+    const QFileInfo file(fileName);
+    doc.PatternsPath = file.absolutePath() + QLatin1Char('/');
+    doc.OpenFile(file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral(".qmk"));
+    doc.fileMode = fmOpen;
+    KnittingMode = knitting;
+    m_openedFile = file.absoluteFilePath();
+    installDesign(std::move(fresh));
+    fMode = modNone;
+    setMode(modDraw);
+    setBackStitchesVisible(true);
+    showMessages(warnings);
+    return true;
 }

@@ -4,11 +4,13 @@
 #include "model/Translatable.h"
 #include "shell/Startup.h"
 #include "shell/SettingsStore.h"
+#include "view/ColorList.h"
 #include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
 #include "view/forms/TColorPanel.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
+#include <QComboBox>
 #include <QActionGroup>
 #include <QFileInfo>
 #include <QLabel>
@@ -47,8 +49,16 @@ void TFMain::installDesign(std::unique_ptr<Design> design)
     if (m_design)
         m_design->setListener(nullptr);
     m_design = std::move(design);
+    m_colorList = std::make_unique<ColorList>(*m_design);
+    m_colorList->setSortOrder(ColorList::SortOrder(std::max(0, PanelLeft->ComboSort->currentIndex())));
+    PanelLeft->setSource(m_colorList.get(), m_design.get());
     m_design->setListener(this);
     ResetGUI();
+    m_colorList->rebuildColorRows();
+    PanelLeft->reload();
+    // The drawing colour starts as the colour of the first row of the list.
+    if (!m_colorList->rows().isEmpty())
+        m_design->stitch.setDrawcolor(m_colorList->rows().first().Color);
     TStitch& doc = m_design->stitch;
     doc.setFilename(doc.filename());
     doc.setColorsname(doc.colorsname());
@@ -83,6 +93,7 @@ void TFMain::FormCreate(const QString& commandLineFile)
 void TFMain::ResetGUI()
 {
     MenuPatternSettings->setEnabled(false);
+    PanelLeft->resetColumns(translate(TRANSLATABLE("Number")));
     fMode = modDraw;
     for (QAction* a : m_toolGroup->actions())
         a->setChecked(false);

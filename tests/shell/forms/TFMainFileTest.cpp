@@ -1,0 +1,136 @@
+#include "model/ColorUsage.h"
+#include "model/Design.h"
+#include "shell/forms/TFMain.h"
+#include "support/ui/ScriptedDialogs.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+class TFMainFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        main = std::make_unique<TFMain>();
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        main->setDialogs(std::move(scripted));
+    }
+
+    // Stitches the first palette colour into cell (x, y) of the open design.
+    TColorRef stitch(int x, int y)
+    {
+        Design& d = main->design();
+        const TColorRef color = d.stitch.Colors.begin()->first;
+        d.CrossLayer.setCanvasPixel(x, y, color);
+        ColorUsage::CalcColorUsage(d);
+        d.stitch.Change();
+        return color;
+    }
+
+    QByteArray bytesOf(const QString& file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TFMain> main;
+    ScriptedDialogs* dialogs = nullptr;
+};
+} // namespace
+
+TEST_F(TFMainFileTest, SaveAsThenOpenGivesTheSameDesign)
+{
+    const TColorRef color = stitch(3, 4);
+    dialogs->saveNames = {dir.filePath(QStringLiteral("rose"))};
+    main->MenuSaveAsClick();
+    const QString file = dir.filePath(QStringLiteral("rose.qmk"));
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(main->design().stitch.filename(), file);
+    EXPECT_TRUE(main->design().stitch.fileSaved());
+    EXPECT_EQ(main->general().recentFiles.first(), file);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Velwick Threadwright v5 - rose.qmk"));
+
+    dialogs->openNames = {file};
+    main->MenuOpenClick();
+    const Design& d = main->design();
+    EXPECT_EQ(d.CrossLayer.canvasPixel(3, 4), color);
+    EXPECT_EQ(d.stitch.Colors.at(color).colorCount, 1);
+    EXPECT_TRUE(d.stitch.fileSaved());
+    EXPECT_TRUE(d.stitch.FileNameAssigned);
+    EXPECT_EQ(d.stitch.fileMode, fmOpen);
+    EXPECT_TRUE(dialogs->informed.isEmpty());
+}
+
+TEST_F(TFMainFileTest, SaveAsAsksBeforeReplacingAndOnlyYesReplaces)
+{
+    const QString file = dir.filePath(QStringLiteral("old.qmk"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("precious");
+    f.close();
+    stitch(0, 0);
+    for (Answer answer : {Answer::No, Answer::Cancel}) {
+        dialogs->saveNames = {dir.filePath(QStringLiteral("old"))};
+        dialogs->answers = {answer};
+        main->MenuSaveAsClick();
+        ASSERT_FALSE(dialogs->asked.isEmpty());
+        EXPECT_EQ(dialogs->asked.last(), QStringLiteral("File already exists, do you want to replace it?"));
+        EXPECT_EQ(bytesOf(file), QByteArray("precious"));
+        EXPECT_FALSE(main->design().stitch.FileNameAssigned);
+        EXPECT_FALSE(main->design().stitch.fileSaved());
+    }
+    dialogs->saveNames = {file};
+    dialogs->answers = {Answer::Yes};
+    main->MenuSaveAsClick();
+    EXPECT_TRUE(bytesOf(file).startsWith("HDSF"));
+    EXPECT_TRUE(main->design().stitch.fileSaved());
+
+    // A name that ends in ".QMK" is kept as typed.
+    main->design().stitch.Change();
+    dialogs->saveNames = {dir.filePath(QStringLiteral("upper.QMK"))};
+    main->MenuSaveAsClick();
+    EXPECT_EQ(main->design().stitch.filename(), dir.filePath(QStringLiteral("upper.QMK")));
+}
+
+TEST_F(TFMainFileTest, AFileThatCannotBeReadLeavesTheOpenDesign)
+{
+    const TColorRef color = stitch(7, 7);
+    const QString bad = dir.filePath(QStringLiteral("bad.qmk"));
+    QFile f(bad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a design at all");
+    f.close();
+    dialogs->answers = {Answer::No}; // discard the changes when asked
+    dialogs->openNames = {bad};
+    main->MenuOpenClick();
+    ASSERT_EQ(dialogs->informed.size(), 1);
+    EXPECT_TRUE(dialogs->informed.first().contains(QStringLiteral("bad.qmk")));
+    EXPECT_EQ(main->design().CrossLayer.canvasPixel(7, 7), color);
+    EXPECT_FALSE(main->design().stitch.fileSaved());
+    EXPECT_TRUE(main->general().recentFiles.isEmpty());
+}
+
+TEST_F(TFMainFileTest, AFailedSaveKeepsTheDesignUnsavedAndSaysWhy)
+{
+    stitch(1, 1);
+    dialogs->saveNames = {dir.filePath(QStringLiteral("missing-folder/x.qmk"))};
+    main->MenuSaveAsClick();
+    EXPECT_EQ(dialogs->informed.size(), 1);
+    EXPECT_FALSE(main->design().stitch.fileSaved());
+    EXPECT_FALSE(main->design().stitch.FileNameAssigned);
+}
+
+TEST_F(TFMainFileTest, ReopenIgnoresAMissingFile)
+{
+    stitch(2, 2);
+    dialogs->saveNames = {dir.filePath(QStringLiteral("a.qmk"))};
+    main->MenuSaveAsClick();
+    QFile::remove(dir.filePath(QStringLiteral("a.qmk")));
+    main->design().stitch.Change();
+    main->MRUItemClick(0);
+    EXPECT_TRUE(dialogs->asked.isEmpty());
+    EXPECT_FALSE(main->design().stitch.fileSaved());
+}
