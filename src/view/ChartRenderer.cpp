@@ -19,9 +19,9 @@ inline QColor stitchColor(TColorRef color, const ViewOptions& o)
     return QColor::fromRgb(rgbOf(color));
 }
 
-void fillRun(QImage& frame, int y, int x0, int x1, quint32 color)
+void fillRun(const FramePixels& frame, int y, int x0, int x1, quint32 color)
 {
-    auto* line = reinterpret_cast<quint32*>(frame.scanLine(y));
+    quint32* line = frame.line(y);
     std::fill(line + x0, line + x1, color);
 }
 
@@ -29,7 +29,7 @@ void fillRun(QImage& frame, int y, int x0, int x1, quint32 color)
 // pixels from edge(i) to edge(i + 1). Empty pixels (the background) are left alone when
 // `skipEmpty`, so the layer below shows through.
 template <typename EdgeX, typename EdgeY>
-void fillBlocks(QImage& frame, const QRect& region, const TBitmap32& raster, int firstX, int lastX, int firstY,
+void fillBlocks(const FramePixels& frame, const QRect& region, const TBitmap32& raster, int firstX, int lastX, int firstY,
     int lastY, EdgeX edgeX, EdgeY edgeY, TColor32 empty, bool skipEmpty, const ViewOptions& o)
 {
     for (int j = firstY; j <= lastY; ++j) {
@@ -64,6 +64,11 @@ quint32 ChartRenderer::highlightGrey(TColorRef color)
     return 0xFF000000u | (grey << 16) | (grey << 8) | grey;
 }
 
+void ChartRenderer::invalidateStitchIndex()
+{
+    m_stitchIndex = StitchIndex();
+}
+
 QRect ChartRenderer::designRect(const Design& design, const ViewGeometry& g)
 {
     return g.cellsRect(QRect(0, 0, design.width(), design.height()));
@@ -84,15 +89,15 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
     const QRect area = region.intersected(frame.rect());
     if (area.isEmpty())
         return;
-    frame.detach();
+    const FramePixels pixels(frame);
     for (int y = area.top(); y <= area.bottom(); ++y)
-        fillRun(frame, y, area.left(), area.right() + 1, kOutside);
+        fillRun(pixels, y, area.left(), area.right() + 1, kOutside);
     if (design.CrossLayer.empty())
         return;
     const QRect inside = area.intersected(designRect(design, g));
     if (inside.isEmpty())
         return;
-    renderCells(frame, inside, design, g, o);
+    renderCells(pixels, inside, design, g, o);
     {
         QPainter p(&frame);
         p.setClipRect(inside);
@@ -101,14 +106,14 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
         if (o.backStitches)
             renderBackStitches(p, inside, design, g, o);
     }
-    renderQuarters(frame, inside, design, g, o);
+    renderQuarters(pixels, inside, design, g, o);
     if (o.grid)
-        renderGrid(frame, inside, design, g);
+        renderGrid(pixels, inside, design, g);
     if (o.symbols && o.zoom >= ViewGeometry::kSmallestZoomWithSymbols)
-        renderSymbols(frame, inside, design, g);
+        renderSymbols(pixels, inside, design, g);
 }
 
-void ChartRenderer::renderCells(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
+void ChartRenderer::renderCells(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
 {
     const QRect cells = g.cellsMeeting(region).intersected(QRect(0, 0, d.width(), d.height()));
     if (cells.isEmpty())
@@ -119,7 +124,7 @@ void ChartRenderer::renderCells(QImage& frame, const QRect& region, const Design
         d.stitch.BackGroundColor, false, o);
 }
 
-void ChartRenderer::renderQuarters(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
+void ChartRenderer::renderQuarters(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
 {
     const QRect cells = g.cellsMeeting(region).intersected(QRect(0, 0, d.width(), d.height()));
     if (cells.isEmpty())
@@ -148,23 +153,31 @@ void ChartRenderer::renderKnots(QPainter& p, const QRect& region, const Design& 
 
 void ChartRenderer::renderBackStitches(QPainter& p, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)
 {
+    if (!m_stitchIndex.builtFor(d))
+        m_stitchIndex.build(d);
+    // The region in half-cell points, widened by the pen.
+    const auto toPoints = [](int pixel, int cell, int scroll) { return (pixel + scroll * cell) * 2 / cell; };
+    const int margin = 4;
+    const QRect points(QPoint(toPoints(region.left() - margin, g.CellWidth, g.h) - 1,
+                           toPoints(region.top() - margin, g.CellHeight, g.v) - 1),
+        QPoint(toPoints(region.right() + margin, g.CellWidth, g.h) + 1,
+            toPoints(region.bottom() + margin, g.CellHeight, g.v) + 1));
     const auto drawStitch = [&](const TBackStitch& s, TColorRef color, int width) {
-        const QPoint a = g.pointPosition(s.FromPoint.x(), s.FromPoint.y());
-        const QPoint b = g.pointPosition(s.ToPoint.x(), s.ToPoint.y());
-        if (!QRect(a, b).normalized().adjusted(-width, -width, width, width).intersects(region))
-            return;
         p.setPen(QPen(stitchColor(color, o), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawLine(a, b);
+        p.drawLine(g.pointPosition(s.FromPoint.x(), s.FromPoint.y()), g.pointPosition(s.ToPoint.x(), s.ToPoint.y()));
     };
-    for (const TBackStitch& s : d.BackStitchList)
+    for (int i : m_stitchIndex.backStitchesNear(points)) {
+        const TBackStitch& s = d.BackStitchList[i];
         drawStitch(s, s.Color, 5);
-    for (const TRhodeRef& rhode : d.RhodeList) {
-        for (const TBackStitch& s : rhode->stitches)
-            drawStitch(s, rhode->color, 3);
+    }
+    for (int i : m_stitchIndex.rhodesNear(points)) {
+        const TRhode& rhode = *d.RhodeList[i];
+        for (const TBackStitch& s : rhode.stitches)
+            drawStitch(s, rhode.color, 3);
     }
 }
 
-void ChartRenderer::renderGrid(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g)
+void ChartRenderer::renderGrid(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g)
 {
     const QRect cells = g.cellsMeeting(region).intersected(QRect(0, 0, d.width(), d.height()));
     for (int x = cells.left(); x <= cells.right(); ++x) {
@@ -172,7 +185,7 @@ void ChartRenderer::renderGrid(QImage& frame, const QRect& region, const Design&
         if (px < region.left() || px > region.right())
             continue;
         for (int y = region.top(); y <= region.bottom(); ++y)
-            reinterpret_cast<quint32*>(frame.scanLine(y))[px] = kGridLine;
+            frame.line(y)[px] = kGridLine;
     }
     for (int y = cells.top(); y <= cells.bottom(); ++y) {
         const int py = (y - g.v) * g.CellHeight;
@@ -181,7 +194,7 @@ void ChartRenderer::renderGrid(QImage& frame, const QRect& region, const Design&
     }
 }
 
-void ChartRenderer::renderSymbols(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g)
+void ChartRenderer::renderSymbols(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g)
 {
     const TStitch& doc = d.stitch;
     if (!doc.chars)

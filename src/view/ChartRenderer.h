@@ -1,4 +1,6 @@
 #pragma once
+#include "view/FramePixels.h"
+#include "view/StitchIndex.h"
 #include "view/SymbolGlyphs.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOptions.h"
@@ -27,6 +29,10 @@ public:
     // is the top-left of the view.
     void render(QImage& frame, const QRect& region, const Design& design, const ViewGeometry& g, const ViewOptions& o);
 
+    // Back stitches or rhodes were moved in place (insertion, size change): their positions are
+    // read again at the next render. Adding and removing stitches is noticed without this.
+    void invalidateStitchIndex();
+
     // The highlight grey of a colour: all three components (R + G + B) div 12 + 192.
     static quint32 highlightGrey(TColorRef color);
     // The view pixels a change of one cell or quarter repaints (its symbol may overlap its
@@ -37,13 +43,14 @@ public:
     static QRect designRect(const Design& design, const ViewGeometry& g);
 
 private:
-    void renderCells(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
-    void renderQuarters(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
+    void renderCells(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
+    void renderQuarters(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
     void renderKnots(QPainter& p, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
     void renderBackStitches(QPainter& p, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
-    void renderGrid(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g);
-    void renderSymbols(QImage& frame, const QRect& region, const Design& d, const ViewGeometry& g);
+    void renderGrid(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g);
+    void renderSymbols(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g);
 
+    StitchIndex m_stitchIndex;
     SymbolGlyphs m_cellGlyphs;
     SymbolGlyphs m_quarterGlyphs;
 };

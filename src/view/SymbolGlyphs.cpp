@@ -1,4 +1,5 @@
 #include "view/SymbolGlyphs.h"
+#include "view/FramePixels.h"
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -37,6 +38,7 @@ const SymbolGlyphs::Glyph& SymbolGlyphs::glyph(QChar symbol)
                 if (qAlpha(line[x]) >= 128) {
                     g.dx.push_back(x);
                     g.dy.push_back(y);
+                    g.box |= QRect(x, y, 1, 1);
                 }
             }
         }
@@ -44,13 +46,17 @@ const SymbolGlyphs::Glyph& SymbolGlyphs::glyph(QChar symbol)
     return *m_glyphs.insert(symbol.unicode(), std::move(g));
 }
 
-void SymbolGlyphs::draw(QImage& image, const QRect& clip, int x, int y, QChar symbol, quint32 color)
+void SymbolGlyphs::draw(const FramePixels& frame, const QRect& clip, int x, int y, QChar symbol, quint32 color)
 {
     const Glyph& g = glyph(symbol);
+    const QRect placed = g.box.translated(x, y);
+    if (!placed.intersects(clip))
+        return;
+    const bool whole = clip.contains(placed);
     for (size_t i = 0; i < g.dx.size(); ++i) {
         const int px = x + g.dx[i];
         const int py = y + g.dy[i];
-        if (clip.contains(px, py))
-            reinterpret_cast<quint32*>(image.scanLine(py))[px] = color;
+        if (whole || clip.contains(px, py))
+            frame.line(py)[px] = color;
     }
 }

@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-class QImage;
+struct FramePixels;
 
 // Rendered symbols of one font and pixel height, kept as the list of pixels each glyph sets.
 // Symbols are drawn non-antialiased, so a glyph is a set of whole pixels in one colour; blitting
@@ -22,15 +22,15 @@ public:
     // Forgets every glyph when font or height differ from the current ones.
     void setFont(const QString& family, int pixelHeight);
 
-    // Writes the glyph with its top-left at (x, y) into the image (Format_RGB32 or ARGB32),
-    // clipped to `clip`.
-    void draw(QImage& image, const QRect& clip, int x, int y, QChar symbol, quint32 color);
+    // Writes the glyph with its top-left at (x, y) into the frame, clipped to `clip`.
+    void draw(const FramePixels& frame, const QRect& clip, int x, int y, QChar symbol, quint32 color);
 
 private:
     struct Glyph
     {
         std::vector<int> dx;
         std::vector<int> dy;
+        QRect box; // the pixels set, relative to the glyph's top-left
     };
     const Glyph& glyph(QChar symbol);
 

@@ -211,7 +211,7 @@ void TFMain::quarterChanged(int qx, int qy, bool refresh)
 
 void TFMain::backStitchesChanged()
 {
-    Image->redrawAll();
+    Image->stitchesChanged();
 }
 
 void TFMain::frenchKnotsChanged()
@@ -221,7 +221,7 @@ void TFMain::frenchKnotsChanged()
 
 void TFMain::rhodesChanged()
 {
-    Image->redrawAll();
+    Image->stitchesChanged();
 }
 
 void TFMain::backgroundChanged()

@@ -20,6 +20,7 @@ TWorkView::TWorkView(QWidget* parent)
 void TWorkView::setDesign(Design* design)
 {
     m_design = design;
+    m_renderer.invalidateStitchIndex();
     updateScrollRanges();
     redrawAll();
 }
@@ -79,6 +80,12 @@ void TWorkView::redrawAll()
 {
     m_frameValid = false;
     viewport()->update();
+}
+
+void TWorkView::stitchesChanged()
+{
+    m_renderer.invalidateStitchIndex();
+    redrawAll();
 }
 
 void TWorkView::renderRegion(const QRect& region)

@@ -32,6 +32,8 @@ public:
     void cellChanged(int x, int y);
     void quarterChanged(int qx, int qy);
     void redrawAll();
+    // Back stitches or rhodes were added, removed or moved.
+    void stitchesChanged();
 
     // The rendered frame (tests compare its pixels).
     const QImage& frame();
