@@ -2,6 +2,7 @@
 #include "InfoCommand.h"
 #include "SaveAsCommand.h"
 #include "PalettesCommand.h"
+#include "RenderCommand.h"
 #include "SymbolsCommand.h"
 
 // Each command lives in its own file; add it here to make it available.
@@ -12,5 +13,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<SymbolsCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<SaveAsCommand>());
+    commands.push_back(std::make_unique<RenderCommand>());
     return commands;
 }

@@ -1,4 +1,7 @@
 #include "CliSession.h"
+#include "CliDelegate.h"
+#include "CommandProcessor.h"
+#include "files/DesignFiles.h"
 #include "model/Design.h"
 #include "shell/Paths.h"
 #include "shell/SettingsStore.h"
@@ -14,5 +17,21 @@ std::unique_ptr<Design> CliSession::freshDesign()
     m_warnings = Startup::loadCatalogues(*design);
     Startup::registerSymbolFont(design->stitch.FontsPath);
     store.sync();
+    return design;
+}
+
+std::unique_ptr<Design> CliSession::openDesign(const QString& fileName, CliDelegate& delegate, int* exitCode)
+{
+    auto design = freshDesign();
+    const auto translate = [&design](const QString& text) { return design->stitch.translate(text); };
+    const DesignFiles::LoadResult loaded = DesignFiles::load(fileName, *design);
+    if (!loaded.status) {
+        delegate.err(QStringLiteral("threadwright-cli: %1").arg(loaded.status.text(translate)));
+        *exitCode = CommandProcessor::Failed;
+        return nullptr;
+    }
+    for (const Status& warning : loaded.warnings)
+        delegate.err(QStringLiteral("threadwright-cli: warning: %1").arg(warning.text(translate)));
+    *exitCode = CommandProcessor::Success;
     return design;
 }

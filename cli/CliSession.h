@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <memory>
 
+class CliDelegate;
 class Design;
 
 // What every command that works on designs starts from: the settings (honouring
@@ -15,6 +16,10 @@ public:
 
     // A fresh document with the catalogues loaded, as before every new or opened design.
     std::unique_ptr<Design> freshDesign();
+
+    // A design file read into a fresh document; warnings go to the delegate's err. On failure
+    // the error has been reported and `exitCode` is set; the result is null then.
+    std::unique_ptr<Design> openDesign(const QString& fileName, CliDelegate& delegate, int* exitCode);
 
     // Messages about catalogue files that were skipped while loading.
     const QStringList& warnings() const { return m_warnings; }
