@@ -1,5 +1,6 @@
 // The document operations whose only purpose is to make an undo record: they live beside the
 // records they make.
+#include "editing/HistoryFactories.h"
 #include "editing/TChangeBackgroundAction.h"
 #include "model/Design.h"
 
@@ -25,8 +26,18 @@ void TStitch::changeBackgroundColor(TColorRef color)
     const TColor32 old = BackGroundColor;
     if (value == old)
         return;
-    QList<QPoint> cells = emptyCells(d.CrossLayer, old);
-    QList<QPoint> quarters = emptyCells(d.QuarterLayer, old);
+    const QList<QPoint> cells = emptyCells(d.CrossLayer, old);
+    const QList<QPoint> quarters = emptyCells(d.QuarterLayer, old);
     TChangeBackgroundAction::apply(d, cells, quarters, value);
-    d.History.add(std::make_unique<TChangeBackgroundAction>(d, std::move(cells), std::move(quarters), value, old));
+    HistoryFactories::actionChangebackgroundColor(d, cells, quarters, value, old);
+}
+
+void TStitch::changePalette(const QString& key)
+{
+    HistoryFactories::actionChangePalette(design(), key);
+}
+
+void TStitch::reduceColors(int newCount)
+{
+    HistoryFactories::actionReduceColors(design(), newCount);
 }
