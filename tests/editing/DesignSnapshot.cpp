@@ -79,7 +79,10 @@ QByteArray DesignSnapshot::digest() const
 {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << cross.image() << quarter.image();
+    for (const TBitmap32* layer : {&cross, &quarter}) {
+        out << layer->width() << layer->height();
+        out.writeRawData(reinterpret_cast<const char*>(layer->image().constBits()), int(layer->image().sizeInBytes()));
+    }
     for (const TBackStitch& s : backStitches)
         out << s.FromPoint << s.ToPoint << s.Color << s.Index;
     out << qint32(-1);
