@@ -6,6 +6,7 @@
 #include "shell/SettingsStore.h"
 #include "shell/forms/RealMainDialogs.h"
 #include "shell/forms/TFMessageDlg.h"
+#include "shell/forms/WrappingToolBar.h"
 #include "view/forms/TColorPanel.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     : QMainWindow(parent)
@@ -41,7 +43,13 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     PanelLeft->setMinimumWidth(151);
     PanelLeft->setMaximumWidth(299);
     Splitter1->setSizes({260, 900});
-    setCentralWidget(Splitter1);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(ToolBar1);
+    column->addWidget(Splitter1, 1);
+    setCentralWidget(central);
     createStatusBar();
     createZoomMenu();
     connectView();

@@ -15,7 +15,7 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QSplitter;
-class QToolBar;
+class WrappingToolBar;
 class QToolButton;
 class SettingsStore;
 class TFMessageDlg;
@@ -92,7 +92,7 @@ public:
     QAction *MenuIndex, *MenuHomePage, *MenuAbout, *MenuCheckUpdates;
     QMenu *MenuFile, *MenuEdit, *MenuViewTop, *MenuTools, *MenuPro, *MenuPaletteEditor, *MenuHelp, *MenuLanguages;
 
-    QToolBar* ToolBar1;
+    WrappingToolBar* ToolBar1;
     QAction *ButtonNew, *ButtonPicture, *ButtonOpen, *ButtonSave, *ButtonSaveAs, *ButtonPrint, *BUndo, *BRedo;
     QAction *ButtonSelection, *ButtonCut, *ButtonCopy, *ButtonPaste, *ButtonMerge;
     QToolButton* ButtonView;

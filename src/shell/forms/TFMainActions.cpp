@@ -10,7 +10,7 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
-#include <QToolBar>
+#include "shell/forms/WrappingToolBar.h"
 #include <QToolButton>
 
 namespace {
@@ -135,9 +135,9 @@ void TFMain::createMenus()
 
 void TFMain::createToolBar()
 {
-    ToolBar1 = addToolBar(QString());
+    // The tool bar wraps onto a second row in a narrow window; it sits above the splitter.
+    ToolBar1 = new WrappingToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
     ToolBar1->setIconSize(QSize(24, 24));
     m_toolGroup = new QActionGroup(this);
     m_toolGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -242,7 +242,6 @@ void TFMain::createToolBar()
     connect(ButtonHighlight, &QAction::triggered, this, &TFMain::ButtonHighlightClick);
     connect(ButtonZoomInc, &QAction::triggered, this, &TFMain::ButtonZoomIncClick);
     connect(ButtonZoomDec, &QAction::triggered, this, &TFMain::ButtonZoomDecClick);
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
 QStringList TFMain::toolBarEntries() const
