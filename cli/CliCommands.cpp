@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "ConvertCommand.h"
 #include "InfoCommand.h"
 #include "SaveAsCommand.h"
 #include "PalettesCommand.h"
@@ -14,5 +15,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<SaveAsCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
+    commands.push_back(std::make_unique<ConvertCommand>());
     return commands;
 }

@@ -1,0 +1,69 @@
+#include "conversion/ConversionGeometry.h"
+#include <gtest/gtest.h>
+
+TEST(ConversionGeometryTest, SizeRuleFitsIntoASquareKeepingProportions)
+{
+    const struct
+    {
+        QSize adjusted;
+        int S;
+        QSize expected;
+    } cases[] = {
+        {{300, 200}, 100, {100, 67}}, // rnd(100 / 1.5)
+        {{200, 300}, 100, {67, 100}},
+        {{250, 250}, 100, {100, 100}},
+        {{5640, 3172}, 300, {300, 169}},
+        {{400, 100}, 50, {50, 12}},   // 12.5 goes to the even 12
+        {{400, 140}, 50, {50, 18}},   // 17.5 goes to the even 18
+        {{60, 40}, 100, {60, 40}},    // S cannot exceed the longer side
+        {{60, 40}, 1, {2, 1}},        // nor go below 2: rnd(2 / 1.5) = 1
+        {{1000, 1}, 100, {100, 0}},   // too flat for one row: refused below
+        {{0, 10}, 100, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ConversionGeometry::stitchSize(c.adjusted, c.S), c.expected)
+            << c.adjusted.width() << "x" << c.adjusted.height() << " S " << c.S;
+    }
+    EXPECT_EQ(ConversionGeometry::maxSizeLimit({40000, 100}), 32767);
+    EXPECT_EQ(ConversionGeometry::maxSizeLimit({120, 450}), 450);
+}
+
+TEST(ConversionGeometryTest, DesignSizesOutsideTheLimitsAreRefusedWithTheSize)
+{
+    EXPECT_TRUE(ConversionGeometry::checkDesignSize({1, 1}));
+    EXPECT_TRUE(ConversionGeometry::checkDesignSize({4096, 4096}));
+    for (const QSize size : {QSize(100, 0), QSize(0, 0), QSize(32768, 10), QSize(4097, 4096)}) {
+        const Status s = ConversionGeometry::checkDesignSize(size);
+        ASSERT_FALSE(s);
+        EXPECT_TRUE(s.text().startsWith(QStringLiteral("A design of %1 x %2 stitches").arg(size.width()).arg(size.height())))
+            << s.text().toStdString();
+    }
+}
+
+TEST(ConversionGeometryTest, CropRoundsEachEdgeHalvesToEven)
+{
+    EXPECT_EQ(ConversionGeometry::cropRect(QRectF(QPointF(0.5, 1.5), QPointF(10.5, 20.4))), QRect(0, 2, 10, 18));
+    EXPECT_EQ(ConversionGeometry::cropRect(QRectF(QPointF(2.6, 0), QPointF(3.4, 7))), QRect(3, 0, 0, 7));
+}
+
+TEST(ConversionGeometryTest, CropCopiesThePartAndRefusesEmptyOrOutsideParts)
+{
+    TBitmap32 picture(6, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 6; ++x)
+            picture.setPixel(x, y, 0xFF000000u | TColor32(16 * y + x));
+    }
+    TBitmap32 crop;
+    ASSERT_TRUE(ConversionGeometry::cropPicture(picture, QRect(2, 1, 3, 2), crop));
+    EXPECT_EQ(crop.width(), 3);
+    EXPECT_EQ(crop.pixel(0, 0), 0xFF000012u);
+    EXPECT_EQ(crop.pixel(2, 1), 0xFF000024u);
+
+    const TBitmap32 before = crop;
+    for (const QRect r : {QRect(3, 0, 0, 4), QRect(0, 2, 6, 0), QRect(4, 0, 3, 2), QRect(-1, 0, 2, 2)}) {
+        const Status s = ConversionGeometry::cropPicture(picture, r, crop);
+        EXPECT_FALSE(s) << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
+        EXPECT_TRUE(s.message().contains(QStringLiteral("is empty or lies outside the picture")));
+        EXPECT_TRUE(crop == before);
+    }
+}

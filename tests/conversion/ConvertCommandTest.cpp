@@ -1,0 +1,183 @@
+// threadwright-cli convert, in-process through CommandProcessor, and once as a real process for
+// the exit code and stderr.
+#include "CliDelegate.h"
+#include "CliSession.h"
+#include "CommandProcessor.h"
+#include "conversion/PictureConversion.h"
+#include "conversion/PictureLoader.h"
+#include "files/DesignFiles.h"
+#include "model/Design.h"
+#include "support/TestEnvironment.h"
+#include <QDir>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+class RecordingDelegate : public CliDelegate
+{
+public:
+    QString printed;
+    QStringList errors;
+    void out(const QString& text) override { printed += text; }
+    void err(const QString& text) override { errors << text; }
+};
+
+const QString kDmc = QStringLiteral("DMC Stranded Cotton v1");
+
+class ConvertCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QImage photo(90, 60, QImage::Format_RGB32);
+        for (int y = 0; y < 60; ++y) {
+            for (int x = 0; x < 90; ++x)
+                photo.setPixel(x, y, qRgb(255 - 2 * x, 4 * y, (x * y) % 256));
+        }
+        ASSERT_TRUE(photo.save(picture));
+    }
+
+    int run(QStringList arguments)
+    {
+        delegate = RecordingDelegate();
+        arguments << QStringLiteral("--data") << TestEnvironment::sourceData();
+        CommandProcessor processor(delegate);
+        return processor.run(arguments);
+    }
+
+    std::unique_ptr<Design> open(const QString& file)
+    {
+        auto design = CliSession().freshDesign();
+        const DesignFiles::LoadResult loaded = DesignFiles::load(file, *design);
+        EXPECT_TRUE(loaded.status) << loaded.status.text().toStdString();
+        return design;
+    }
+
+    QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
+
+    QTemporaryDir m_dir;
+    QString picture = path(QStringLiteral("photo.png"));
+    QString output = path(QStringLiteral("photo.qmk"));
+    RecordingDelegate delegate;
+};
+} // namespace
+
+TEST_F(ConvertCommandTest, WritesTheDesignTheWizardWouldMake)
+{
+    ASSERT_EQ(run({QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--max-size"),
+                  QStringLiteral("30"), QStringLiteral("--max-colors"), QStringLiteral("12"), QStringLiteral("--dither"),
+                  QStringLiteral("floyd-steinberg"), QStringLiteral("--dither-level"), QStringLiteral("70"),
+                  QStringLiteral("--palette"), kDmc, QStringLiteral("--contrast"), QStringLiteral("120")}),
+        0)
+        << delegate.errors.join('\n').toStdString();
+    EXPECT_TRUE(delegate.errors.isEmpty());
+    EXPECT_TRUE(delegate.printed.contains(QStringLiteral("30 x 20 cells"))) << delegate.printed.toStdString();
+
+    const auto design = open(output);
+    ASSERT_EQ(design->width(), 30);
+    ASSERT_EQ(design->height(), 20);
+    EXPECT_EQ(design->stitch.colorsname(), kDmc);
+    EXPECT_LE(design->stitch.usedColors(), 12);
+    EXPECT_GE(design->stitch.usedColors(), 2);
+
+    auto expected = CliSession().freshDesign();
+    TBitmap32 source;
+    ASSERT_TRUE(PictureLoader::load(picture, source));
+    PictureConversion conversion(expected->stitch);
+    ConversionChoices choices;
+    choices.maxSize = 30;
+    choices.maxColors = 12;
+    choices.dithering = DitherMethod::FloydSteinberg;
+    choices.ditherLevel = 70;
+    choices.palette = kDmc;
+    choices.contrast = 120;
+    ASSERT_TRUE(conversion.run(source, choices));
+    EXPECT_TRUE(design->CrossLayer == conversion.ImageFinal);
+
+    QHash<TColorRef, int> cells;
+    for (int y = 0; y < design->height(); ++y) {
+        for (int x = 0; x < design->width(); ++x)
+            ++cells[design->CrossLayer.canvasPixel(x, y)];
+    }
+    for (const auto& [color, info] : design->stitch.Colors)
+        EXPECT_EQ(info.colorCount, cells.value(color));
+}
+
+TEST_F(ConvertCommandTest, DefaultsAreTheWizardsStartingValues)
+{
+    ASSERT_EQ(run({QStringLiteral("convert"), picture, QStringLiteral("-o"), output}), 0)
+        << delegate.errors.join('\n').toStdString();
+    const auto design = open(output);
+    EXPECT_EQ(design->width(), 90) << "\"Max width/height\" 100, limited to the picture's longer side";
+    EXPECT_EQ(design->height(), 60);
+    EXPECT_EQ(design->stitch.colorsname(), kDmc) << "the default palette";
+}
+
+TEST_F(ConvertCommandTest, WrongUsageExitsWithTwo)
+{
+    const QStringList cases[] = {
+        {QStringLiteral("convert"), picture},
+        {QStringLiteral("convert"), QStringLiteral("-o"), output},
+        {QStringLiteral("convert"), picture, picture, QStringLiteral("-o"), output},
+        {QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--size"), QStringLiteral("20x20"),
+            QStringLiteral("--max-size"), QStringLiteral("20")},
+        {QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--size"), QStringLiteral("20")},
+        {QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--dither"), QStringLiteral("ordered")},
+        {QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--dither-level"), QStringLiteral("101")},
+        {QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--max-colors"), QStringLiteral("0")},
+        {QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--contrast"), QStringLiteral("-1")},
+    };
+    for (const QStringList& c : cases) {
+        EXPECT_EQ(run(c), 2) << c.join(' ').toStdString();
+        EXPECT_EQ(delegate.errors.size(), 1);
+        EXPECT_FALSE(QFile::exists(output));
+    }
+}
+
+TEST_F(ConvertCommandTest, FailuresExitWithOneAndAMessage)
+{
+    const struct
+    {
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {{QStringLiteral("convert"), path(QStringLiteral("missing.jpg")), QStringLiteral("-o"), output},
+            QStringLiteral("could not be read")},
+        {{QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--palette"),
+             QStringLiteral("Nowhere v9")},
+            QStringLiteral("No palette named \"Nowhere v9\" is loaded.")},
+        {{QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--size"), QStringLiteral("0x5")},
+            QStringLiteral("A design of 0 x 5 stitches cannot be made")},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(run(c.arguments), 1);
+        ASSERT_EQ(delegate.errors.size(), 1);
+        EXPECT_TRUE(delegate.errors.first().contains(c.message)) << delegate.errors.first().toStdString();
+        EXPECT_FALSE(QFile::exists(output));
+    }
+}
+
+TEST_F(ConvertCommandTest, RealProcessReportsOnStderrAndExitCode)
+{
+    QProcess process;
+    process.start(QStringLiteral(THREADWRIGHT_CLI_PATH),
+        {QStringLiteral("--data"), TestEnvironment::sourceData(), QStringLiteral("convert"), picture, QStringLiteral("-o"),
+            output, QStringLiteral("--max-size"), QStringLiteral("12"), QStringLiteral("--dither"), QStringLiteral("stucki")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(output));
+
+    process.start(QStringLiteral(THREADWRIGHT_CLI_PATH), {QStringLiteral("--data"), TestEnvironment::sourceData(),
+                                                             QStringLiteral("convert"), output, QStringLiteral("-o"), path(QStringLiteral("x.qmk"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    // Qt may add notes of its own about the environment; ours is one line.
+    const QStringList lines = QString::fromLocal8Bit(process.readAllStandardError())
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                  .filter(QRegularExpression(QStringLiteral("^threadwright-cli")));
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines.first().startsWith(QStringLiteral("threadwright-cli: The picture "))) << lines.first().toStdString();
+}
