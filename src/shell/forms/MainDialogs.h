@@ -1,8 +1,21 @@
 #pragma once
 #include "model/SaveQuestions.h"
 #include <QString>
+#include <QStringList>
 
 class QWidget;
+
+// What the "New Image" dialog asks for a new empty design.
+struct NewDesignChoice
+{
+    int width = 50;
+    int height = 50;
+    QString palette;
+    QString characters;
+    bool knitting = false;
+    QStringList palettes;   // offered
+    QStringList symbolSets; // offered
+};
 
 // The modal questions and file dialogs the main window asks. The program shows real dialogs;
 // window tests put a scripted implementation in their place, so a whole command can be driven
@@ -18,4 +31,6 @@ public:
     virtual QString saveFileName(const QString& folder, const QString& preset, const QString& filter) = 0;
     // The application-mode question: 0 "Stitches", 1 "Knitting", -1 cancelled.
     virtual int chooseApplicationMode() = 0;
+    // The new-design dialog, preset from `choice`; false when cancelled.
+    virtual bool chooseNewDesign(NewDesignChoice& choice) = 0;
 };

@@ -1,5 +1,8 @@
 #include "shell/forms/RealMainDialogs.h"
 #include "conversion/forms/TFAppMode.h"
+#include "conversion/forms/TFNewImage.h"
+#include <QComboBox>
+#include <QSpinBox>
 #include "model/Translatable.h"
 #include "shell/forms/TFMain.h"
 #include <QFileDialog>
@@ -35,4 +38,19 @@ int RealMainDialogs::chooseApplicationMode()
     if (dialog.exec() != QDialog::Accepted)
         return -1;
     return dialog.RKnitting->isChecked() ? 1 : 0;
+}
+
+bool RealMainDialogs::chooseNewDesign(NewDesignChoice& choice)
+{
+    TFNewImage dialog(&m_main);
+    dialog.translate([this](const QString& t) { return m_main.translate(t); });
+    dialog.prepare(choice.palettes, choice.palette, choice.symbolSets, choice.characters, choice.knitting);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice.width = dialog.Edit1->value();
+    choice.height = dialog.Edit2->value();
+    choice.palette = dialog.ComboPalette->currentText();
+    choice.characters = dialog.ComboCharacters->currentText();
+    choice.knitting = dialog.RKnitting->isChecked();
+    return true;
 }

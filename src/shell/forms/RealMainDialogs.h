@@ -15,6 +15,7 @@ public:
     QString openFileName(const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& folder, const QString& preset, const QString& filter) override;
     int chooseApplicationMode() override;
+    bool chooseNewDesign(NewDesignChoice& choice) override;
 
 private:
     TFMain& m_main;

@@ -1,5 +1,6 @@
 // The file commands of the main window: open, open as, save, save as, the recent files, and
 // closing the window.
+#include "conversion/DesignCreation.h"
 #include "files/DesignFiles.h"
 #include "files/QmkWriter.h"
 #include "model/Design.h"
@@ -122,7 +123,32 @@ void TFMain::MenuSaveAsClick()
 
 void TFMain::MenuNewClick()
 {
-    notAvailableYet();
+    if (!m_design->stitch.Check(*this))
+        return;
+    const TStitch& doc = m_design->stitch;
+    NewDesignChoice choice;
+    choice.palette = doc.defaultPalette;
+    choice.characters = doc.defaultCharacters;
+    choice.knitting = KnittingMode;
+    for (const auto& entry : doc.ColorPalettes)
+        choice.palettes << entry.first;
+    for (const auto& entry : doc.characters)
+        choice.symbolSets << entry.first;
+    if (!m_dialogs->chooseNewDesign(choice))
+        return;
+    auto fresh = prepareDesign();
+    const Status created = DesignCreation::CreateNewTemplate(*fresh, choice.width, choice.height, choice.characters, choice.palette);
+    if (!created) {
+        m_dialogs->inform(created.text([this](const QString& t) { return translate(t); }));
+        return;
+    }
+    KnittingMode = choice.knitting;
+    // A new design starts unsaved, under the name "New file.qmk".
+    fresh->stitch.setFileSaved(false);
+    m_openedFile.clear();
+    installDesign(std::move(fresh));
+    fMode = modNone;
+    setMode(modDraw);
 }
 
 bool TFMain::FormCloseQuery()

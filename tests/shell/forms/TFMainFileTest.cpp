@@ -2,6 +2,8 @@
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
 #include "support/ui/ScriptedDialogs.h"
+#include "view/forms/TWorkView.h"
+#include <QAction>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -133,4 +135,28 @@ TEST_F(TFMainFileTest, ReopenIgnoresAMissingFile)
     main->MRUItemClick(0);
     EXPECT_TRUE(dialogs->asked.isEmpty());
     EXPECT_FALSE(main->design().stitch.fileSaved());
+}
+
+TEST_F(TFMainFileTest, NewEmptyDesignHasTheChosenSizeAndStartsUnsaved)
+{
+    NewDesignChoice choice;
+    choice.width = 80;
+    choice.height = 60;
+    choice.knitting = true;
+    dialogs->newDesigns = {choice};
+    main->MenuNewClick();
+    const Design& d = main->design();
+    EXPECT_EQ(d.width(), 80);
+    EXPECT_EQ(d.QuarterLayer.height(), 120);
+    EXPECT_EQ(d.CrossLayer.pixel(79, 59), 0xFFFFFFFFu);
+    EXPECT_FALSE(d.stitch.fileSaved());
+    EXPECT_EQ(d.stitch.filename(), QStringLiteral("New file.qmk"));
+    EXPECT_EQ(d.stitch.Colors.size(), d.stitch.palette(d.stitch.colorsname())->size());
+    EXPECT_TRUE(main->knittingMode());
+    EXPECT_EQ(main->Image->cellHeight(), 6); // zoom 8 in knitting cells
+    EXPECT_FALSE(main->ButtonDrawQuarter->isEnabled());
+
+    // A cancelled dialog leaves the design as it is.
+    main->MenuNewClick(); // asks first: the design is unsaved
+    EXPECT_EQ(main->design().width(), 80);
 }

@@ -10,6 +10,7 @@ public:
     QStringList openNames;      // for openFileName(); cancelled when empty
     QStringList saveNames;      // for saveFileName(); cancelled when empty
     QList<int> modes;           // for chooseApplicationMode(); cancelled when empty
+    QList<NewDesignChoice> newDesigns; // for chooseNewDesign(); cancelled when empty
     QStringList asked;
     QStringList informed;
 
@@ -28,4 +29,16 @@ public:
         return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
     }
     int chooseApplicationMode() override { return modes.isEmpty() ? -1 : modes.takeFirst(); }
+    bool chooseNewDesign(NewDesignChoice& choice) override
+    {
+        if (newDesigns.isEmpty())
+            return false;
+        const NewDesignChoice answer = newDesigns.takeFirst();
+        choice.width = answer.width;
+        choice.height = answer.height;
+        choice.palette = answer.palette.isEmpty() ? choice.palette : answer.palette;
+        choice.characters = answer.characters.isEmpty() ? choice.characters : answer.characters;
+        choice.knitting = answer.knitting;
+        return true;
+    }
 };
