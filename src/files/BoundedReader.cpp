@@ -48,7 +48,8 @@ Status BoundedReader::readAll(QIODevice& device, const QString& fileName, QByteA
     const qint64 left = device.size() - device.pos();
     if (left > kMaxInputBytes)
         return tooLarge(fileName);
-    bytes.resize(qMax<qint64>(left, 0));
+    // Exactly the size needed: growing an empty array would reserve room to spare.
+    bytes = QByteArray(qMax<qint64>(left, 0), Qt::Uninitialized);
     qint64 done = 0;
     while (done < left) {
         const qint64 got = device.read(bytes.data() + done, left - done);

@@ -42,6 +42,8 @@ public:
     static Status readAll(QIODevice& device, const QString& fileName, QByteArray& bytes);
     static Status readFile(const QString& fileName, QByteArray& bytes);
 
+    // The input itself (shared, not copied), for readers that keep parts of it.
+    const QByteArray& buffer() const { return m_bytes; }
     qint64 pos() const { return m_pos; }
     qint64 size() const { return m_bytes.size(); }
     qint64 bytesLeft() const { return size() - m_pos; }

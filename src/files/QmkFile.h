@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
 #include <vector>
 
 // The 16-byte header in front of every block of a design file.
@@ -27,10 +28,11 @@ struct TBlockHeader
 // The in-memory image of one design file (".qmk", ".qmkp"), filled by ReadQMK and turned into
 // a design by LoadQMK. It lives for one read.
 //
-// The cell blocks are kept as flat vectors in point order (index y * width + x) rather than as
-// maps from points: the same information, at a fraction of the cost for large designs. Each
-// cell holds the low 16 bits of the stored value as a signed number: -1 for an empty cell,
-// otherwise a position in `Colors`. `Colors` is indexed by position in the colour block.
+// The cell blocks are kept in point order (index y * width + x) rather than as maps from
+// points: the same information, at a fraction of the cost for large designs. They are not even
+// copied: `Cells` looks at the file's own bytes. A cell's value is the low 16 bits of the
+// stored number, read as signed: -1 for an empty cell, otherwise a position in `Colors`.
+// `Colors` is indexed by position in the colour block.
 //
 // The HEAD fields `Title` and `Description` are what the header holds (empty in every file the
 // program writes, and what the design library shows); the design's own title and description
@@ -47,6 +49,38 @@ public:
     static constexpr int kMaxStringBytes = 9999;
     // Cells are read as signed 16-bit numbers, so only this many colour positions can be named.
     static constexpr int kMaxColorPositions = 32767;
+
+    // The cells of a cell block, in the bytes of the file they were read from. A file cut short
+    // holds fewer cells than the block has (`present`); the others are empty.
+    class Cells
+    {
+    public:
+        Cells() = default;
+        Cells(QByteArray file, qint64 offset, qint64 count, qint64 present)
+            : m_file(std::move(file))
+            , m_offset(offset)
+            , m_count(count)
+            , m_present(present)
+        {
+        }
+
+        qint64 size() const { return m_count; }
+        qint64 present() const { return m_present; }
+        qint16 at(qint64 i) const { return i < m_present ? valueAt(data(), i) : qint16(-1); }
+
+        // The stored cells, 4 bytes each; only the first `present` are there.
+        const uchar* data() const { return reinterpret_cast<const uchar*>(m_file.constData()) + m_offset; }
+        static qint16 valueAt(const uchar* cells, qint64 i)
+        {
+            return qint16(quint16(cells[4 * i]) | quint16(cells[4 * i + 1]) << 8);
+        }
+
+    private:
+        QByteArray m_file;
+        qint64 m_offset = 0;
+        qint64 m_count = 0;
+        qint64 m_present = 0;
+    };
 
     QByteArray Header;
     TBlockHeader FileHeader;
@@ -85,13 +119,13 @@ public:
     std::vector<TColorInfo> Colors;
 
     TBlockHeader PixelsBlockHeader;
-    std::vector<qint16> Pixels;
+    Cells Pixels;
 
     TBlockHeader BackStitchesBlockHeader;
     QList<TBackStitch> BackStitches;
 
     TBlockHeader QuarterStitchesBlockHeader;
-    std::vector<qint16> QuarterStitchesPixels;
+    Cells QuarterStitchesPixels;
 
     TBlockHeader TitleBlockHeader;
     bool hasTitleBlock = false;
@@ -110,9 +144,6 @@ public:
     // The version of the whole file is the HEAD block's.
     int version() const { return MainBlockHeader.version; }
 
-    qint16 pixel(int x, int y) const { return Pixels[size_t(y) * size_t(width) + size_t(x)]; }
-    qint16 quarterPixel(int qx, int qy) const
-    {
-        return QuarterStitchesPixels[size_t(qy) * size_t(2 * width) + size_t(qx)];
-    }
+    qint16 pixel(int x, int y) const { return Pixels.at(qint64(y) * width + x); }
+    qint16 quarterPixel(int qx, int qy) const { return QuarterStitchesPixels.at(qint64(qy) * 2 * width + qx); }
 };

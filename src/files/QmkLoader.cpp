@@ -5,6 +5,7 @@
 #include "model/ColorUsage.h"
 #include "model/Design.h"
 #include "model/SymbolSetLoader.h"
+#include <algorithm>
 
 namespace {
 // The drawing colour until the colour table gives one: no colour has been chosen yet.
@@ -21,15 +22,21 @@ std::vector<TColor32> cellPixels(const qmkFile& file, TColor32 background)
     return pixels;
 }
 
-void fillLayer(TBitmap32& layer, int width, int height, const std::vector<qint16>& cells,
-    const std::vector<TColor32>& pixels)
+void fillLayer(TBitmap32& layer, int width, int height, const qmkFile::Cells& cells, const std::vector<TColor32>& pixels)
 {
     layer.SetSize(width, height);
+    const uchar* stored = cells.data();
+    const TColor32 empty = pixels[quint16(-1)];
     for (int y = 0; y < height; ++y) {
         TColor32* line = layer.scanLine(y);
-        const qint16* in = cells.data() + size_t(y) * size_t(width);
-        for (int x = 0; x < width; ++x)
-            line[x] = pixels[quint16(in[x])];
+        const qint64 first = qint64(y) * width;
+        const int present = int(qBound(qint64(0), cells.present() - first, qint64(width)));
+        if (present > 0) {
+            const uchar* row = stored + 4 * first;
+            for (int x = 0; x < present; ++x)
+                line[x] = pixels[quint16(qmkFile::Cells::valueAt(row, x))];
+        }
+        std::fill(line + present, line + width, empty);
     }
 }
 

@@ -41,7 +41,7 @@ private:
     Status checkSize();
     void readCharacters();
     void readColors();
-    void readCells(qint64 count, std::vector<qint16>& cells);
+    qmkFile::Cells readCells(qint64 count);
     void readBackStitches();
     void readTitle();
     void readFrenchKnots();
@@ -191,17 +191,12 @@ void QmkParser::readColors()
     }
 }
 
-// Cells are i32 values of which only the low 16 bits count, read as a signed number. The
-// cells a cut file lacks stay empty.
-void QmkParser::readCells(qint64 count, std::vector<qint16>& cells)
+// Cells are kept where they are in the file; the cells a cut file lacks read as empty.
+qmkFile::Cells QmkParser::readCells(qint64 count)
 {
-    cells.assign(size_t(count), qint16(-1));
-    const QByteArrayView block = m_in.take(count * kCellBytes);
-    const auto* p = reinterpret_cast<const uchar*>(block.data());
-    const qint64 present = block.size() / kCellBytes;
-    qint16* out = cells.data();
-    for (qint64 i = 0; i < present; ++i)
-        out[i] = qint16(quint16(p[4 * i]) | quint16(p[4 * i + 1]) << 8);
+    const qint64 at = m_in.pos();
+    const qint64 present = m_in.take(count * kCellBytes).size() / kCellBytes;
+    return qmkFile::Cells(m_in.buffer(), at, count, present);
 }
 
 void QmkParser::readBackStitches()
@@ -299,14 +294,14 @@ Status QmkParser::run()
     readCharacters();
     readColors();
     f.PixelsBlockHeader = header();
-    readCells(cells, f.Pixels);
+    f.Pixels = readCells(cells);
     if (v >= 3)
         readBackStitches();
     if (v >= 4) {
         f.QuarterStitchesBlockHeader = header();
-        readCells(4 * cells, f.QuarterStitchesPixels);
+        f.QuarterStitchesPixels = readCells(4 * cells);
     } else {
-        f.QuarterStitchesPixels.assign(size_t(4 * cells), qint16(-1));
+        f.QuarterStitchesPixels = qmkFile::Cells(QByteArray(), 0, 4 * cells, 0);
     }
     if (v >= 5)
         readTitle();

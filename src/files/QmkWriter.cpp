@@ -4,21 +4,37 @@
 #include "files/SafeFileWriter.h"
 #include "model/Design.h"
 #include "model/Windows1252.h"
+#include <QBuffer>
 #include <QtEndian>
 #include <algorithm>
 #include <bit>
+#include <limits>
 #include <cstring>
+#include <functional>
 
 namespace {
-// The file being assembled. Blocks are opened with their header and zero lengths and closed by
-// patching both lengths with the bytes from the header's start to the current end.
-class ByteSink
+constexpr int kHeaderBytes = 16;
+
+// The 16-byte header of a block whose length is known.
+QByteArray blockHeader(const char* tag, quint8 version, qint64 length)
+{
+    QByteArray h(kHeaderBytes, '\0');
+    std::memcpy(h.data(), tag, 4);
+    h[4] = char(version);
+    qToLittleEndian(qint32(length), h.data() + 8);
+    qToLittleEndian(qint32(length), h.data() + 12);
+    return h;
+}
+
+// A block small enough to build in memory; `bytes` patches its lengths once it is complete.
+class Block
 {
 public:
-    explicit ByteSink(qsizetype expected) { m_bytes.reserve(expected); }
+    Block(const char* tag, quint8 version)
+        : m_bytes(blockHeader(tag, version, 0))
+    {
+    }
 
-    void raw(const char* text) { m_bytes.append(text, qsizetype(std::strlen(text))); }
-    void u8(quint8 v) { m_bytes.append(char(v)); }
     void u16(quint16 v) { put(v); }
     void i32(qint32 v) { put(v); }
     void f64(double v)
@@ -33,87 +49,89 @@ public:
         i32(qint32(bytes.size()));
         m_bytes.append(bytes);
     }
-
-    qsizetype openBlock(const char* tag, quint8 version)
+    void point(const QPoint& p)
     {
-        const qsizetype start = m_bytes.size();
-        raw(tag);
-        u8(version);
-        u8(0); // compression
-        u8(0); // sub-block type
-        u8(0);
-        i32(0);
-        i32(0);
-        return start;
-    }
-    void closeBlock(qsizetype start)
-    {
-        const qint32 length = qint32(m_bytes.size() - start);
-        qToLittleEndian(length, m_bytes.data() + start + 8);
-        qToLittleEndian(length, m_bytes.data() + start + 12);
+        i32(p.x());
+        i32(p.y());
     }
 
-    // Room for n bytes written in place.
-    char* grow(qsizetype n)
+    QByteArray bytes()
     {
-        const qsizetype old = m_bytes.size();
-        m_bytes.resize(old + n);
-        return m_bytes.data() + old;
+        qToLittleEndian(qint32(m_bytes.size()), m_bytes.data() + 8);
+        qToLittleEndian(qint32(m_bytes.size()), m_bytes.data() + 12);
+        return m_bytes;
     }
-
-    QByteArray take() { return std::move(m_bytes); }
 
 private:
     template <typename T>
     void put(T v)
     {
-        qToLittleEndian(v, grow(sizeof v));
+        char b[sizeof v];
+        qToLittleEndian(v, b);
+        m_bytes.append(b, qsizetype(sizeof v));
     }
 
     QByteArray m_bytes;
 };
 
-// Stitch pixel -> colour position, for every cell of a large design: open addressing over a
-// power-of-two table small enough to stay in the processor's cache.
+// Cell key -> colour position, for every cell of a large design: open addressing over a
+// power-of-two table small enough to stay in the processor's cache. Keys are 25-bit (see
+// QmkEncoder::keyOf), so the empty-slot marker is never a key.
 class OrdTable
 {
 public:
-    explicit OrdTable(int expected) { resize(std::bit_ceil(unsigned(qMax(16, 4 * expected)))); }
+    static constexpr qint32 kMissing = std::numeric_limits<qint32>::min();
+
+    explicit OrdTable(int expected) { resize(std::bit_ceil(unsigned(qMax(16, 8 * expected)))); }
 
     void insert(quint32 key, qint32 ord)
     {
-        if (2 * (m_count + 1) > m_keys.size())
+        if (2 * (m_count + 1) > m_slots.size())
             grow();
-        size_t i = slot(key);
-        while (m_keys[i] != kEmpty && m_keys[i] != key)
+        size_t i = (key * kMultiplier) >> m_shift;
+        while (m_slots[i].key != kEmpty && m_slots[i].key != key)
             i = (i + 1) & m_mask;
-        m_count += m_keys[i] == kEmpty ? 1 : 0;
-        m_keys[i] = key;
-        m_ords[i] = ord;
+        m_count += m_slots[i].key == kEmpty ? 1 : 0;
+        m_slots[i] = {key, ord};
     }
 
-    bool find(quint32 key, qint32& ord) const
+    // A slot holds its key and position side by side: one memory access per look-up.
+    struct Slot
     {
-        for (size_t i = slot(key);; i = (i + 1) & m_mask) {
-            if (m_keys[i] == key) {
-                ord = m_ords[i];
-                return true;
+        quint32 key;
+        qint32 ord;
+    };
+
+    // A read-only look at the table for a hot loop: plain values the compiler keeps in
+    // registers. Valid until the next insert.
+    struct View
+    {
+        const Slot* slots;
+        size_t mask;
+        int shift;
+
+        // The position of a key, or kMissing.
+        qint32 find(quint32 key) const
+        {
+            for (size_t i = (key * kMultiplier) >> shift;; i = (i + 1) & mask) {
+                const Slot s = slots[i];
+                if (s.key == key)
+                    return s.ord;
+                if (s.key == kEmpty)
+                    return kMissing;
             }
-            if (m_keys[i] == kEmpty)
-                return false;
         }
-    }
+    };
+
+    View view() const { return {m_slots.data(), m_mask, m_shift}; }
 
 private:
-    // Keys are 24-bit colours, so this is never one.
     static constexpr quint32 kEmpty = 0xFFFFFFFFu;
-
-    size_t slot(quint32 key) const { return (key * 0x9E3779B1u) >> m_shift; }
+    static constexpr quint32 kMultiplier = 0x9E3779B1u;
 
     void resize(unsigned capacity)
     {
-        m_keys.assign(capacity, kEmpty);
-        m_ords.assign(capacity, 0);
+        m_slots.assign(capacity, {kEmpty, kMissing});
         m_mask = capacity - 1;
         m_shift = 32 - std::countr_zero(capacity);
         m_count = 0;
@@ -121,17 +139,15 @@ private:
 
     void grow()
     {
-        const std::vector<quint32> keys = std::move(m_keys);
-        const std::vector<qint32> ords = std::move(m_ords);
-        resize(unsigned(keys.size()) * 2);
-        for (size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i] != kEmpty)
-                insert(keys[i], ords[i]);
+        const std::vector<Slot> old = std::move(m_slots);
+        resize(unsigned(old.size()) * 2);
+        for (const Slot& s : old) {
+            if (s.key != kEmpty)
+                insert(s.key, s.ord);
         }
     }
 
-    std::vector<quint32> m_keys;
-    std::vector<qint32> m_ords;
+    std::vector<Slot> m_slots;
     size_t m_mask = 0;
     int m_shift = 0;
     size_t m_count = 0;
@@ -147,8 +163,11 @@ struct ColorBlock
     int size() const { return int(colors.size() + extra.size()); }
 };
 
-// One attempt at the file. Stitch colours missing from the colour block are collected in
-// `missing`; the caller then tries again with them added.
+// One attempt at the file, written in file order to a device. The small blocks are built in
+// memory first, so that every length is known before the first byte goes out; the two cell
+// blocks are encoded a slice at a time. A stitch colour missing from the colour block makes the
+// attempt fail after both layers were searched for all such colours (`missing`); the caller
+// then tries again with them added.
 class QmkEncoder
 {
 public:
@@ -160,23 +179,33 @@ public:
         , m_excerpt(excerpt)
         , m_block(block)
         , m_ords(block.size())
-        , m_sink(5 * qsizetype(cells.width()) * cells.height() * 4 + 65536)
+        , m_empty(design.stitch.BackGroundColor)
+        , m_origin(excerpt ? 2 * cells.topLeft() : QPoint())
     {
+        m_ords.insert(keyOf(m_empty, m_empty), -1);
     }
 
-    QByteArray run();
+    bool write(QIODevice& out);
     const std::vector<TColorRef>& missing() const { return m_missing; }
 
-private:
-    void writeHead();
-    void writeColors();
-    void writeCells(const TBitmap32& layer, const QRect& area);
-    void writeBackStitches();
-    void writeTitle();
-    void writeFrenchKnots();
-    void writeRhodes();
+    // A stitch is keyed by its colour; the empty cell has bit 24 set on top, so it never
+    // meets a stitch. Written without a branch: on a busy design empty and stitched cells
+    // alternate unpredictably.
+    static quint32 keyOf(TColor32 pixel, TColor32 empty)
+    {
+        return (pixel & 0x00FFFFFFu) | (quint32(pixel == empty) << 24);
+    }
 
-    qint32 ordOf(TColor32 pixel);
+private:
+    QByteArray head() const;
+    QByteArray colors();
+    QByteArray backStitches() const;
+    QByteArray title() const;
+    QByteArray frenchKnots() const;
+    QByteArray rhodes() const;
+    // Writes the cells when `out` is given, else only looks for missing colours.
+    bool writeCells(QIODevice* out, const char* tag, const TBitmap32& layer, const QRect& area);
+    qint32 ordOfNewColor(TColor32 pixel);
     bool inside(const QPoint& p) const;
     QPoint moved(const QPoint& p) const { return p - m_origin; }
 
@@ -187,96 +216,110 @@ private:
     bool m_excerpt;
     const ColorBlock& m_block;
     OrdTable m_ords;
-    ByteSink m_sink;
+    TColor32 m_empty;
     QPoint m_origin;
     std::vector<TColorRef> m_missing;
 };
 
-void QmkEncoder::writeHead()
+QByteArray QmkEncoder::head() const
 {
     const TCharacters* chars = m_doc.chars.get();
-    const qsizetype head = m_sink.openBlock("HEAD", quint8(qmkFile::kCurrentVersion));
-    m_sink.str(m_doc.colorsname());
-    m_sink.str(chars ? chars->CharsName : QString());
-    m_sink.str(chars ? chars->ffontname : QString());
-    m_sink.u16(1);
-    m_sink.u16(chars ? chars->ffontcharset : 0);
-    m_sink.i32(m_doc.usedColors());
-    m_sink.i32(0); // fWhite
-    m_sink.i32(0); // fBlack
-    m_sink.i32(m_cells.width());
-    m_sink.i32(m_cells.height());
-    m_sink.str(QString()); // the title and description live in the TITL block
-    m_sink.str(QString());
-    m_sink.str(QStringLiteral("Arial"));
-    m_sink.i32(16);
-    m_sink.u16(0);
-    m_sink.u16(1);
-    m_sink.str(QStringLiteral("Arial"));
-    m_sink.i32(12);
-    m_sink.u16(0);
-    m_sink.u16(1);
-    m_sink.f64(m_doc.len);
-    m_sink.f64(m_doc.baseLen);
-    m_sink.i32(qint32(colorRefFromColor32(m_doc.BackGroundColor)));
-    m_sink.f64(m_doc.backlen);
-    m_sink.closeBlock(head);
+    Block b("HEAD", quint8(qmkFile::kCurrentVersion));
+    b.str(m_doc.colorsname());
+    b.str(chars ? chars->CharsName : QString());
+    b.str(chars ? chars->ffontname : QString());
+    b.u16(1);
+    b.u16(chars ? chars->ffontcharset : 0);
+    b.i32(m_doc.usedColors());
+    b.i32(0); // fWhite
+    b.i32(0); // fBlack
+    b.i32(m_cells.width());
+    b.i32(m_cells.height());
+    b.str(QString()); // the title and description live in the TITL block
+    b.str(QString());
+    b.str(QStringLiteral("Arial"));
+    b.i32(16);
+    b.u16(0);
+    b.u16(1);
+    b.str(QStringLiteral("Arial"));
+    b.i32(12);
+    b.u16(0);
+    b.u16(1);
+    b.f64(m_doc.len);
+    b.f64(m_doc.baseLen);
+    b.i32(qint32(colorRefFromColor32(m_doc.BackGroundColor)));
+    b.f64(m_doc.backlen);
+    return b.bytes();
 }
 
-void QmkEncoder::writeColors()
+QByteArray QmkEncoder::colors()
 {
-    const qsizetype colo = m_sink.openBlock("COLO", 1);
-    m_sink.i32(m_block.size());
+    Block b("COLO", 1);
+    b.i32(m_block.size());
     qint32 ord = 0;
     for (TColorRef color : m_block.colors) {
         const TColorInfo& info = m_doc.Colors.at(color);
-        m_sink.str(info.colorName);
-        m_sink.str(info.colorID);
-        m_sink.i32(qint32(color));
-        m_sink.i32(info.charID);
-        m_ords.insert(stitchPixel(color), ord++);
+        b.str(info.colorName);
+        b.str(info.colorID);
+        b.i32(qint32(color));
+        b.i32(info.charID);
+        m_ords.insert(stitchPixel(color), ord++); // a stitch's key: its pixel without alpha
     }
     for (TColorRef color : m_block.extra) {
-        m_sink.str(QString());
-        m_sink.str(QString());
-        m_sink.i32(qint32(color));
-        m_sink.i32(-1);
+        b.str(QString());
+        b.str(QString());
+        b.i32(qint32(color));
+        b.i32(-1);
         m_ords.insert(stitchPixel(color), ord++);
     }
-    m_sink.closeBlock(colo);
+    return b.bytes();
 }
 
-qint32 QmkEncoder::ordOf(TColor32 pixel)
+qint32 QmkEncoder::ordOfNewColor(TColor32 pixel)
 {
-    const quint32 key = pixel & 0x00FFFFFFu; // a stitch is stored with alpha 0
-    qint32 ord;
-    if (m_ords.find(key, ord))
-        return ord;
-    // Numbered after every known entry, so the cells written so far stay consistent.
-    ord = qint32(m_block.size() + m_missing.size());
+    const qint32 ord = qint32(m_block.size() + m_missing.size());
     m_missing.push_back(colorRefFromColor32(pixel));
-    m_ords.insert(key, ord);
+    m_ords.insert(keyOf(pixel, m_empty), ord);
     return ord;
 }
 
-void QmkEncoder::writeCells(const TBitmap32& layer, const QRect& area)
+// Positions of one run of cells, up to the first cell whose colour the table lacks; returns
+// how many were done. Kept apart so the compiler holds everything in registers.
+int encodeRun(const TColor32* line, int count, TColor32 empty, OrdTable::View table, qint32* out)
 {
-    const TColor32 empty = m_doc.BackGroundColor;
-    char* out = m_sink.grow(qsizetype(area.width()) * area.height() * 4);
-    // Neighbouring cells often share a colour: remember the last one looked up.
-    TColor32 lastPixel = empty;
-    qint32 lastOrd = -1;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const TColor32* line = layer.constScanLine(y);
-        for (int x = area.left(); x <= area.right(); ++x, out += 4) {
-            const TColor32 pixel = line[x];
-            if (pixel != lastPixel) {
-                lastPixel = pixel;
-                lastOrd = pixel == empty ? -1 : ordOf(pixel);
-            }
-            qToLittleEndian(lastOrd, out);
-        }
+    for (int x = 0; x < count; ++x) {
+        const qint32 ord = table.find(QmkEncoder::keyOf(line[x], empty));
+        if (ord == OrdTable::kMissing)
+            return x;
+        out[x] = ord;
     }
+    return count;
+}
+
+bool QmkEncoder::writeCells(QIODevice* out, const char* tag, const TBitmap32& layer, const QRect& area)
+{
+    const int width = area.width();
+    const qsizetype rowBytes = qsizetype(width) * 4;
+    if (out && out->write(blockHeader(tag, 0, kHeaderBytes + rowBytes * area.height())) != kHeaderBytes)
+        return false;
+    // Rows are encoded into a slice that stays in the cache and written a slice at a time.
+    const int rowsPerSlice = qMax(1, (1 << 16) / qMax(1, width));
+    std::vector<qint32> slice(size_t(rowsPerSlice) * size_t(width));
+    int rowsInSlice = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const TColor32* line = layer.constScanLine(y) + area.left();
+        qint32* cells = slice.data() + size_t(rowsInSlice) * size_t(width);
+        for (int x = 0; (x += encodeRun(line + x, width - x, m_empty, m_ords.view(), cells + x)) < width; ++x)
+            cells[x] = ordOfNewColor(line[x]);
+        if (++rowsInSlice < rowsPerSlice && y < area.bottom())
+            continue;
+        const qsizetype bytes = rowsInSlice * rowBytes;
+        qToLittleEndian<qint32>(slice.data(), rowsInSlice * qsizetype(width), slice.data());
+        if (out && m_missing.empty() && out->write(reinterpret_cast<const char*>(slice.data()), bytes) != bytes)
+            return false;
+        rowsInSlice = 0;
+    }
+    return m_missing.empty();
 }
 
 bool QmkEncoder::inside(const QPoint& p) const
@@ -287,58 +330,51 @@ bool QmkEncoder::inside(const QPoint& p) const
         && p.y() <= 2 * (m_cells.bottom() + 1);
 }
 
-void QmkEncoder::writeBackStitches()
+QByteArray QmkEncoder::backStitches() const
 {
-    const qsizetype back = m_sink.openBlock("BACK", 0);
     QList<const TBackStitch*> kept;
     for (const TBackStitch& s : m_design.BackStitchList) {
         if (inside(s.FromPoint) && inside(s.ToPoint))
             kept << &s;
     }
-    m_sink.i32(qint32(kept.size()));
+    Block b("BACK", 0);
+    b.i32(qint32(kept.size()));
     for (const TBackStitch* s : kept) {
-        const QPoint from = moved(s->FromPoint), to = moved(s->ToPoint);
-        m_sink.i32(from.x());
-        m_sink.i32(from.y());
-        m_sink.i32(to.x());
-        m_sink.i32(to.y());
-        m_sink.i32(qint32(s->Color));
+        b.point(moved(s->FromPoint));
+        b.point(moved(s->ToPoint));
+        b.i32(qint32(s->Color));
     }
-    m_sink.closeBlock(back);
+    return b.bytes();
 }
 
-void QmkEncoder::writeTitle()
+QByteArray QmkEncoder::title() const
 {
-    const qsizetype titl = m_sink.openBlock("TITL", 0);
-    m_sink.str(m_doc.Title);
-    m_sink.i32(qint32(m_doc.comment.size()));
+    Block b("TITL", 0);
+    b.str(m_doc.Title);
+    b.i32(qint32(m_doc.comment.size()));
     for (const QString& line : m_doc.comment)
-        m_sink.str(line);
-    m_sink.closeBlock(titl);
+        b.str(line);
+    return b.bytes();
 }
 
-void QmkEncoder::writeFrenchKnots()
+QByteArray QmkEncoder::frenchKnots() const
 {
-    const qsizetype frkn = m_sink.openBlock("FRKN", 0);
     QList<const TFrenchKnot*> kept;
     for (const TFrenchKnot& k : m_design.FrenchKnotList) {
         if (inside(k.Center))
             kept << &k;
     }
-    m_sink.i32(qint32(kept.size()));
+    Block b("FRKN", 0);
+    b.i32(qint32(kept.size()));
     for (const TFrenchKnot* k : kept) {
-        const QPoint c = moved(k->Center);
-        m_sink.i32(c.x());
-        m_sink.i32(c.y());
-        m_sink.i32(qint32(k->Color));
+        b.point(moved(k->Center));
+        b.i32(qint32(k->Color));
     }
-    m_sink.closeBlock(frkn);
+    return b.bytes();
 }
 
-void QmkEncoder::writeRhodes()
+QByteArray QmkEncoder::rhodes() const
 {
-    // The rhodes block carries the tag of the back stitches; readers know it by its place.
-    const qsizetype rhodes = m_sink.openBlock("BACK", 0);
     QList<const TRhode*> kept;
     for (const TRhodeRef& r : m_design.RhodeList) {
         const bool whollyInside = std::all_of(r->stitches.begin(), r->stitches.end(),
@@ -346,46 +382,40 @@ void QmkEncoder::writeRhodes()
         if (whollyInside)
             kept << r.get();
     }
-    m_sink.i32(qint32(kept.size()));
+    // The rhodes block carries the tag of the back stitches; readers know it by its place.
+    Block b("BACK", 0);
+    b.i32(qint32(kept.size()));
     for (const TRhode* r : kept) {
-        m_sink.i32(r->width);
-        m_sink.i32(r->height);
-        m_sink.i32(qint32(r->color));
-        m_sink.i32(qint32(r->stitches.size()));
+        b.i32(r->width);
+        b.i32(r->height);
+        b.i32(qint32(r->color));
+        b.i32(qint32(r->stitches.size()));
         for (const TBackStitch& s : r->stitches) {
-            const QPoint from = moved(s.FromPoint), to = moved(s.ToPoint);
-            m_sink.i32(from.x());
-            m_sink.i32(from.y());
-            m_sink.i32(to.x());
-            m_sink.i32(to.y());
+            b.point(moved(s.FromPoint));
+            b.point(moved(s.ToPoint));
         }
     }
-    m_sink.closeBlock(rhodes);
+    return b.bytes();
 }
 
-QByteArray QmkEncoder::run()
+bool QmkEncoder::write(QIODevice& out)
 {
-    m_origin = m_excerpt ? 2 * m_cells.topLeft() : QPoint();
-    m_sink.raw(qmkFile::kSignature);
-    const qsizetype container = m_sink.openBlock("QMKT", 0);
-    writeHead();
-    const qsizetype chars = m_sink.openBlock("CHAR", 0);
-    m_sink.str(m_doc.chars ? m_doc.chars->fcharacters : QString());
-    m_sink.closeBlock(chars);
-    writeColors();
-    const qsizetype pixd = m_sink.openBlock("PIXD", 0);
-    writeCells(m_raster, m_cells);
-    m_sink.closeBlock(pixd);
-    writeBackStitches();
-    const qsizetype quar = m_sink.openBlock("QUAR", 0);
     const QRect quarters(2 * m_cells.left(), 2 * m_cells.top(), 2 * m_cells.width(), 2 * m_cells.height());
-    writeCells(m_design.QuarterLayer, quarters);
-    m_sink.closeBlock(quar);
-    writeTitle();
-    writeFrenchKnots();
-    writeRhodes();
-    m_sink.closeBlock(container);
-    return m_sink.take();
+    Block chars("CHAR", 0);
+    chars.str(m_doc.chars ? m_doc.chars->fcharacters : QString());
+    const QByteArray before = head() + chars.bytes() + colors();
+    const QByteArray back = backStitches();
+    const QByteArray after = title() + frenchKnots() + rhodes();
+    const qint64 cells = kHeaderBytes + 4 * qint64(m_cells.width()) * m_cells.height();
+    const qint64 quarterCells = kHeaderBytes + 4 * qint64(quarters.width()) * quarters.height();
+    const qint64 container = kHeaderBytes + before.size() + cells + back.size() + quarterCells + after.size();
+
+    const auto put = [&](const QByteArray& bytes) { return out.write(bytes) == bytes.size(); };
+    bool ok = put(QByteArray(qmkFile::kSignature) + blockHeader("QMKT", 0, container)) && put(before);
+    ok = writeCells(ok ? &out : nullptr, "PIXD", m_raster, m_cells) && ok;
+    ok = ok && put(back);
+    ok = writeCells(ok ? &out : nullptr, "QUAR", m_design.QuarterLayer, quarters) && ok;
+    return ok && put(after);
 }
 
 // The design's colours in palette order (orderID; ties keep table order), each given its Ord.
@@ -418,7 +448,11 @@ Status checkArea(const Design& design, const QRect& cells, const TBitmap32& rast
 }
 } // namespace
 
-Status QmkWriter::encode(Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, QByteArray& bytes)
+namespace {
+// Writes the file through `write`, which the encoder feeds; when stitch colours turn out to be
+// missing from the colour block, the attempt is dropped and made again with them added.
+Status writeQmk(Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt,
+    const std::function<Status(const std::function<bool(QIODevice&)>&)>& write)
 {
     const Status area = checkArea(design, cells, raster);
     if (!area)
@@ -431,21 +465,34 @@ Status QmkWriter::encode(Design& design, const QRect& cells, const TBitmap32& ra
                 {QString::number(block.size()), QString::number(qmkFile::kMaxColorPositions)});
         }
         QmkEncoder encoder(design, cells, raster, excerpt, block);
-        bytes = encoder.run();
+        const Status written = write([&](QIODevice& device) { return encoder.write(device); });
         if (encoder.missing().empty())
-            return Status::ok();
+            return written;
         block.extra.insert(block.extra.end(), encoder.missing().begin(), encoder.missing().end());
     }
+}
+} // namespace
+
+Status QmkWriter::encode(Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, QByteArray& bytes)
+{
+    return writeQmk(design, cells, raster, excerpt, [&](const std::function<bool(QIODevice&)>& writer) {
+        bytes.clear();
+        bytes.reserve(20 * qsizetype(cells.width()) * cells.height() + 65536);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        // A buffer takes every byte: a false answer only means colours were missing, and the
+        // encoder tries again.
+        writer(buffer);
+        return Status::ok();
+    });
 }
 
 namespace {
 Status save(Design& design, const QString& fileName, const QRect& cells, const TBitmap32& raster, bool excerpt)
 {
-    QByteArray bytes;
-    const Status encoded = QmkWriter::encode(design, cells, raster, excerpt, bytes);
-    if (!encoded)
-        return encoded;
-    return SafeFileWriter::writeBytes(fileName, bytes);
+    return writeQmk(design, cells, raster, excerpt, [&](const std::function<bool(QIODevice&)>& writer) {
+        return SafeFileWriter::write(fileName, writer);
+    });
 }
 } // namespace
 

@@ -129,7 +129,7 @@ TEST_F(QmkRoundTrip, ColoursAreWrittenInPaletteOrderAndCellsNameTheirOrd)
     ASSERT_TRUE(ReadQMK(file, bytes, QStringLiteral("x.qmk")));
     ASSERT_EQ(file.Colors.size(), 3u);
     EXPECT_EQ(TColorRef(file.Colors[0].matchColor), kRed);
-    EXPECT_EQ(file.Pixels, (std::vector<qint16>{2, 0, 1}));
+    EXPECT_EQ((QList<qint16>{file.pixel(0, 0), file.pixel(1, 0), file.pixel(2, 0)}), (QList<qint16>{2, 0, 1}));
 }
 
 TEST_F(QmkRoundTrip, BytesFollowTheBlockLayout)

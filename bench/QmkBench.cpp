@@ -1,0 +1,253 @@
+// Saving and opening a large design file against one plain buffered write and read of the same
+// number of bytes, in the same run: a 1000 x 1000 design with 400 colours, every cell stitched
+// and a quarter of the quarter cells used (random colours, fixed seed).
+#include "files/QmkFile.h"
+#include "files/QmkLoader.h"
+#include "files/QmkReader.h"
+#include "files/QmkWriter.h"
+#include "model/ColorUsage.h"
+#include "model/Design.h"
+#include "shell/Startup.h"
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <random>
+#include <unistd.h>
+
+namespace {
+constexpr int kSide = 1000;
+constexpr int kColours = 400;
+const QString kPalette = QStringLiteral("Bench v1");
+
+TColorTable palette()
+{
+    TColorTable table;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> channel(0, 255);
+    while (table.size() < kColours) {
+        const TColorRef c = makeColorRef(channel(random), channel(random), channel(random));
+        TColorInfo info;
+        info.colorName = QStringLiteral("Thread %1").arg(table.size());
+        info.colorID = QString::number(100 + table.size());
+        info.matchColor = c;
+        info.charID = table.size();
+        info.orderID = table.size();
+        table.insert(c, info);
+    }
+    return table;
+}
+
+// A document as the start-up initialisation leaves it: the palette and a symbol set with a
+// symbol for every colour.
+std::unique_ptr<Design> freshDesign()
+{
+    auto d = std::make_unique<Design>();
+    d->stitch.ColorPalettes.insert(kPalette, palette());
+    TCharacterInfo set;
+    set.Name = QStringLiteral("Bench");
+    set.fontName = QStringLiteral("VelwickArtSymbols110");
+    for (int i = 0; i < kColours; ++i)
+        set.characters += QChar(0x21 + i);
+    d->stitch.characters.insert(set.Name, set);
+    d->stitch.defaultCharacters = set.Name;
+    return d;
+}
+
+Design& largeDesign()
+{
+    static const std::unique_ptr<Design> design = [] {
+        auto d = freshDesign();
+        TStitch& doc = d->stitch;
+        doc.BackGroundColor = 0xFFFFFFFFu;
+        doc.Colors = doc.ColorPalettes.at(kPalette);
+        doc.setColorsname(kPalette);
+        doc.chars = std::make_unique<TCharacters>(doc.characters.at(QStringLiteral("Bench")).characters);
+        doc.chars->CharsName = QStringLiteral("Bench");
+        doc.chars->ffontname = QStringLiteral("VelwickArtSymbols110");
+        d->allocateLayers(kSide, kSide);
+        const std::vector<TColorRef> colours = doc.Colors.keys();
+        std::mt19937 random(11);
+        std::uniform_int_distribution<int> pick(0, kColours - 1);
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x)
+                d->CrossLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
+        std::uniform_int_distribution<int> quarter(0, 3);
+        for (int y = 0; y < 2 * kSide; ++y)
+            for (int x = 0; x < 2 * kSide; ++x)
+                if (quarter(random) == 0)
+                    d->QuarterLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
+        ColorUsage::CalcColorUsage(*d);
+        return d;
+    }();
+    return *design;
+}
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString designFile()
+{
+    return folder().filePath(QStringLiteral("large.qmk"));
+}
+
+// The file SaveQMK writes, made once so that the reading benchmarks have it.
+const QByteArray& fileBytes()
+{
+    static const QByteArray bytes = [] {
+        QByteArray b;
+        QmkWriter::encode(largeDesign(), QRect(0, 0, kSide, kSide), largeDesign().CrossLayer, false, b);
+        if (!SaveQMK(largeDesign(), designFile()))
+            qFatal("could not write the benchmark's design file");
+        return b;
+    }();
+    return bytes;
+}
+
+void setBytes(benchmark::State& state)
+{
+    state.SetBytesProcessed(state.iterations() * fileBytes().size());
+    state.counters["file_MB"] = double(fileBytes().size()) / 1e6;
+}
+
+// The yardsticks: one buffered stdio write and read of the file's bytes.
+void PlainBufferedWrite(benchmark::State& state)
+{
+    const QByteArray& bytes = fileBytes();
+    const QByteArray name = folder().filePath(QStringLiteral("plain.bin")).toLocal8Bit();
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(name.constData(), "wb");
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+        std::fclose(f);
+    }
+    setBytes(state);
+}
+BENCHMARK(PlainBufferedWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same with the flush to disk that a safe save adds before it replaces the old file.
+void PlainBufferedWriteAndSync(benchmark::State& state)
+{
+    const QByteArray& bytes = fileBytes();
+    const QByteArray name = folder().filePath(QStringLiteral("plain-synced.bin")).toLocal8Bit();
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(name.constData(), "wb");
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+        std::fflush(f);
+        fdatasync(fileno(f));
+        std::fclose(f);
+    }
+    setBytes(state);
+}
+BENCHMARK(PlainBufferedWriteAndSync)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void PlainBufferedRead(benchmark::State& state)
+{
+    const QByteArray name = designFile().toLocal8Bit();
+    for (auto _ : state) {
+        // A reader needs memory to read into, as every reader of a file does.
+        QByteArray buffer(fileBytes().size(), Qt::Uninitialized);
+        std::FILE* f = std::fopen(name.constData(), "rb");
+        benchmark::DoNotOptimize(std::fread(buffer.data(), 1, size_t(buffer.size()), f));
+        std::fclose(f);
+    }
+    setBytes(state);
+}
+BENCHMARK(PlainBufferedRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// SaveQMK whole: building the file in memory, then the safe write (temporary file, flush to
+// disk, rename).
+void SaveQMKWhole(benchmark::State& state)
+{
+    Design& design = largeDesign();
+    const QString name = folder().filePath(QStringLiteral("saved.qmk"));
+    for (auto _ : state) {
+        if (!SaveQMK(design, name))
+            state.SkipWithError("save failed");
+    }
+    setBytes(state);
+}
+BENCHMARK(SaveQMKWhole)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The in-memory part of saving alone.
+void EncodeQMK(benchmark::State& state)
+{
+    Design& design = largeDesign();
+    for (auto _ : state) {
+        QByteArray bytes;
+        QmkWriter::encode(design, QRect(0, 0, kSide, kSide), design.CrossLayer, false, bytes);
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    setBytes(state);
+}
+BENCHMARK(EncodeQMK)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// ReadQMK: the file into the record.
+void ReadQMKRecord(benchmark::State& state)
+{
+    const QString name = designFile();
+    for (auto _ : state) {
+        qmkFile record;
+        if (!ReadQMK(record, name))
+            state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(record.Pixels.present());
+    }
+    setBytes(state);
+}
+BENCHMARK(ReadQMKRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// LoadQMK as the open command runs it, into a fresh document: reading, building the layers,
+// lists and colour table, and the full recount (which also renders the symbols of the 400 used
+// colours in every size).
+void LoadQMKWhole(benchmark::State& state)
+{
+    const QString name = designFile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto design = freshDesign();
+        state.ResumeTiming();
+        if (!LoadQMK(name, *design))
+            state.SkipWithError("load failed");
+        state.PauseTiming();
+        design.reset();
+        state.ResumeTiming();
+    }
+    setBytes(state);
+}
+BENCHMARK(LoadQMKWhole)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// LoadQMK without the recount: reading and building the design from the record.
+void LoadQMKWithoutRecount(benchmark::State& state)
+{
+    const QString name = designFile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto design = freshDesign();
+        state.ResumeTiming();
+        qmkFile record;
+        if (!ReadQMK(record, name))
+            state.SkipWithError("read failed");
+        QmkLoader::applyRecord(record, *design);
+        state.PauseTiming();
+        design.reset();
+        state.ResumeTiming();
+    }
+    setBytes(state);
+}
+BENCHMARK(LoadQMKWithoutRecount)->Unit(benchmark::kMillisecond)->UseRealTime();
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Symbols are rendered with the program's font, which needs a GUI application.
+    QGuiApplication app(argc, argv);
+    Startup::registerSymbolFont(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR "/fonts/"));
+    fileBytes();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
