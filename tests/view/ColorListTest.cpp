@@ -1,6 +1,7 @@
 #include "model/ColorUsage.h"
 #include "support/TestDesigns.h"
 #include "view/ColorList.h"
+#include "view/PaletteGridLayout.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,4 +79,29 @@ TEST(ColorList, SwitchingToUsedColorsOnAnEmptyDesignLeavesTheListEmpty)
     ColorList list(*d);
     list.setOnlyUsed(true);
     EXPECT_TRUE(list.rows().isEmpty());
+}
+
+TEST(PaletteGridLayout, ColoursRunDownTheColumns)
+{
+    // 450 colours in 11 columns: 41 rows, and the last column has 40 swatches and one hatched cell.
+    const PaletteGridLayout grid(450, 26 + 11 * 37, 36);
+    EXPECT_EQ(grid.columns(), 11);
+    EXPECT_EQ(grid.rows(), 41);
+    EXPECT_EQ(grid.entryAt(0, 1), 1);
+    EXPECT_EQ(grid.entryAt(1, 0), 41);
+    EXPECT_EQ(grid.entryAt(10, 39), 449);
+    EXPECT_EQ(grid.entryAt(10, 40), -1);
+    // Too narrow for one column still lays out one.
+    EXPECT_EQ(PaletteGridLayout(5, 10, 36).columns(), 1);
+    EXPECT_EQ(PaletteGridLayout(0, 400, 36).rows(), 0);
+}
+
+TEST(PaletteGridLayout, ListIsInPaletteOrder)
+{
+    auto d = TestDesigns::empty(1, 1, {5, 6, 7});
+    d->stitch.Colors.at(5).orderID = 9;
+    const QList<TSimpleColorInfo> list = PaletteGridLayout::colorsList(d->stitch.Colors);
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list[0].color, 6u);
+    EXPECT_EQ(list[2].color, 5u);
 }

@@ -8,6 +8,11 @@
 #include "shell/forms/TFMessageDlg.h"
 #include "shell/forms/WrappingToolBar.h"
 #include "view/forms/TColorPanel.h"
+#include "view/forms/TFPalette.h"
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
 #include "view/forms/TWorkView.h"
 #include <QAction>
 #include <QActionGroup>
@@ -26,6 +31,7 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     , m_store(std::make_unique<SettingsStore>(Paths::settingsFile()))
     , m_dialogs(std::make_unique<RealMainDialogs>(*this))
     , FMessageDlg(new TFMessageDlg(this))
+    , FPalette(new TFPalette(this))
 {
     setObjectName(QStringLiteral("TFMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/threadwright.svg")));
@@ -169,6 +175,40 @@ void TFMain::connectColorPanel()
         PanelLeft->UpdateColorPanels();
     });
     connect(PanelLeft, &TColorPanel::changeCharacterRequested, this, &TFMain::notAvailableYet);
+    connect(PanelLeft->ButtonPalette, &QPushButton::clicked, this, &TFMain::ButtonPaletteClick);
+    connect(FPalette, &TFPalette::colorChosen, this, [this](TColorRef color) {
+        m_design->stitch.setDrawcolor(color);
+        PanelLeft->UpdateColorPanels();
+        PanelLeft->ButtonPalette->setChecked(false);
+    });
+    connect(FPalette, &TFPalette::closedByFocusLoss, this, [this] {
+        QTimer::singleShot(100, this, [this] {
+            PanelLeft->ButtonPalette->setChecked(false);
+            PanelLeft->UpdateColorPanels();
+        });
+    });
+    connect(FPalette, &TFPalette::showTextChanged, this, [this](int view) {
+        fGeneral.PaletteView = view;
+        m_store->writeInteger(QStringLiteral("PaletteView"), view);
+    });
+}
+
+// The large palette window opens below the colour list's header, as wide as the main window
+// allows whole swatch columns, and as high as the header and the list.
+void TFMain::ButtonPaletteClick(bool down)
+{
+    if (!down) {
+        FPalette->fadeOut();
+        return;
+    }
+    QHeaderView* header = PanelLeft->GridColors->horizontalHeader();
+    const int swatch = TFPalette::kSwatch.width() + 1;
+    const int width = std::max(1, (this->width() - 300) / swatch) * swatch + 35;
+    const int height = header->height() + PanelLeft->GridColors->height();
+    FPalette->setGeometry(QRect(header->mapToGlobal(QPoint(0, ToolBar1->height())), QSize(width, height)));
+    FPalette->setDesign(m_design.get());
+    FPalette->setShowText(fGeneral.PaletteView);
+    FPalette->fadeIn();
 }
 
 void TFMain::drawColorChanged(TColorRef color)

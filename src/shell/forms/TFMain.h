@@ -19,6 +19,7 @@ class WrappingToolBar;
 class QToolButton;
 class SettingsStore;
 class TFMessageDlg;
+class TFPalette;
 class TColorPanel;
 class TWorkView;
 
@@ -149,6 +150,7 @@ private:
     void createZoomMenu();
     void connectView();
     void connectColorPanel();
+    void ButtonPaletteClick(bool down);
     QAction* toolAction(const QString& name, const QString& icon, TMode toolMode);
     QAction* plainAction(const QString& name, const QString& icon = QString());
     void notAvailableYet();
@@ -168,6 +170,7 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<MainDialogs> m_dialogs;
     TFMessageDlg* FMessageDlg;
+    TFPalette* FPalette;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;

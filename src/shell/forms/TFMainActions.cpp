@@ -3,6 +3,8 @@
 #include "model/Translatable.h"
 #include "shell/forms/TFMain.h"
 #include "view/forms/TColorPanel.h"
+#include "view/forms/TFPalette.h"
+#include <QLabel>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -359,6 +361,13 @@ void TFMain::createCaptionTable()
     c.add(TRANSLATABLE("Show large palette"), hint(PanelLeft->ButtonPalette));
     c.add(TRANSLATABLE("Change symbol for the current color"),
         [this](const QString& t) { PanelLeft->setProperty("changeCharacterCaption", QString(t + QStringLiteral(" ..."))); });
+    c.add(TRANSLATABLE("Show text"), [this](const QString& t) {
+        FPalette->findChild<QLabel*>(QStringLiteral("LabelShowText"))->setText(t + QStringLiteral(" :"));
+    });
+    const QString paletteTexts[] = {TRANSLATABLE("None"), TRANSLATABLE("Color number"), TRANSLATABLE("Usage"),
+        TRANSLATABLE("ColorName"), TRANSLATABLE("Symbol")};
+    for (int i = 0; i < 5; ++i)
+        c.add(paletteTexts[i], [this, i](const QString& t) { FPalette->ComboShowText->setItemText(i, t); });
     c.add(TRANSLATABLE("Rotate right"), hint(ButtonRotateRight));
     c.add(TRANSLATABLE("Rotate left"), hint(ButtonRotateLeft));
     c.add(TRANSLATABLE("Mirror horizontal"), hint(ButtonMirrorHorizontal));

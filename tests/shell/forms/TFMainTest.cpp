@@ -3,6 +3,10 @@
 #include "support/ui/ScriptedDialogs.h"
 #include "view/forms/TColorPanel.h"
 #include "view/forms/TWorkView.h"
+#include "view/PaletteGridLayout.h"
+#include "view/forms/TFPalette.h"
+#include <QPushButton>
+#include <QTest>
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
@@ -133,4 +137,22 @@ TEST(TFMain, LanguagesMenuListsTheRegisteredLanguagesAndRecaptions)
     EXPECT_EQ(main->MenuFile->title(), main->design().stitch.translate(QStringLiteral("File")));
     main->selectLanguage(QStringLiteral("english.lang"));
     EXPECT_EQ(main->MenuOpen->text(), QStringLiteral("Open Design ..."));
+}
+
+TEST(TFMain, LargePaletteWindowPicksTheDrawingColour)
+{
+    auto main = startMain();
+    main->show();
+    main->PanelLeft->ButtonPalette->click();
+    TFPalette* palette = main->findChild<TFPalette*>();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_TRUE(palette->isVisible());
+    const TColorTable& colors = main->design().stitch.Colors;
+    // The first swatch of the second column is the colour rows further down the palette.
+    const PaletteGridLayout grid(colors.size(), palette->Grid->width(), TFPalette::kSwatch.width());
+    const int entry = grid.entryAt(1, 0);
+    ASSERT_GT(entry, 0);
+    QTest::mouseClick(palette->Grid, Qt::LeftButton, {}, QPoint(TFPalette::kSwatch.width() + 5, 5));
+    EXPECT_EQ(main->design().stitch.drawcolor(), main->design().stitch.colorsList[entry].color);
+    EXPECT_FALSE(main->PanelLeft->ButtonPalette->isChecked());
 }
