@@ -1,5 +1,6 @@
 #include "editing/HistoryFactories.h"
 #include "editing/TChangeBackgroundAction.h"
+#include "editing/TChangeDimensionsAction.h"
 #include "editing/TChangePaletteAction.h"
 #include "editing/TDrawAction.h"
 #include "editing/TDrawBackStitchAction.h"
@@ -7,6 +8,7 @@
 #include "editing/TDrawRhodeAction.h"
 #include "editing/TEraseAction.h"
 #include "editing/TFillAction.h"
+#include "editing/TInsertAction.h"
 #include "editing/TLineAction.h"
 #include "editing/TOutlineAction.h"
 #include "editing/TReduceColorsAction.h"
@@ -103,4 +105,20 @@ bool HistoryFactories::actionReduceColors(Design& design, int newCount)
 void HistoryFactories::actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor)
 {
     record<TLineAction>(design, points, NewColor);
+}
+
+bool HistoryFactories::actionInsert(Design& design, int Position, TInsertType InsertType, int Count)
+{
+    if (!TInsertAction::canInsert(design, InsertType, Count))
+        return false;
+    record<TInsertAction>(design, Position, InsertType, Count);
+    return true;
+}
+
+bool HistoryFactories::actionChangeDimensions(Design& design, int newWidth, int newHeight)
+{
+    if (!TChangeDimensionsAction::canChange(design, newWidth, newHeight))
+        return false;
+    record<TChangeDimensionsAction>(design, newWidth, newHeight);
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "editing/CellCapture.h"
 #include "editing/RemovedItem.h"
+#include "editing/TInsertType.h"
 #include "editing/TMode.h"
 #include "imaging/ColorValues.h"
 #include "model/TRhode.h"
@@ -18,7 +19,7 @@ class Design;
 //
 // Records made after the fact (draw, erase, fill, outline, replace colour, back stitch, knot,
 // rhode, background) expect the change to be in the design already. Records that make the
-// change themselves (palette, reduction, line) make it here. A factory that would record no
+// change themselves (palette, reduction, line, insertion, size) make it here. A factory that would record no
 // change records nothing and answers false.
 namespace HistoryFactories {
 // A pen (modDraw) or quarter pen (modQDraw) stroke; see TDrawAction.
@@ -44,4 +45,8 @@ bool actionChangePalette(Design& design, const QString& newPalette);
 // False, with nothing changed, when no more colours are in use than newCount (at least 1).
 bool actionReduceColors(Design& design, int newCount);
 void actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor);
+// False, with nothing changed, when the grown design would pass the size limits.
+bool actionInsert(Design& design, int Position, TInsertType InsertType, int Count);
+// False, with nothing changed, for a size beyond the limits or the design's own size.
+bool actionChangeDimensions(Design& design, int newWidth, int newHeight);
 } // namespace HistoryFactories

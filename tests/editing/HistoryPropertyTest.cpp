@@ -36,8 +36,8 @@ public:
             ops.updateQPixel(below(2 * kWidth), below(2 * kHeight), false, colour(*d));
         }
         for (int i = 0; i < 3; ++i) {
-            ops.backStitchesAdd({point(), point() + QPoint(1, 0), colour(*d), i}, false);
-            ops.frenchKnotAdd({point(), colour(*d), i}, false);
+            ops.backStitchesAdd({point(*d), point(*d) + QPoint(1, 0), colour(*d), i}, false);
+            ops.frenchKnotAdd({point(*d), colour(*d), i}, false);
         }
         return d;
     }
@@ -64,8 +64,10 @@ public:
             line(d);
         else if (kind < 87)
             fill(d);
-        else if (kind < 91)
+        else if (kind < 89)
             outline(d);
+        else if (kind < 91)
+            resize(d);
         else if (kind < 94)
             d.stitch.changePalette(QStringLiteral("P%1").arg(below(3)));
         else if (kind < 97)
@@ -102,13 +104,26 @@ private:
         return keys[size_t(below(int(keys.size())))];
     }
 
-    QPoint point() { return QPoint(below(2 * kWidth), below(2 * kHeight + 1)); }
-    QPoint cell() { return QPoint(below(kWidth), below(kHeight)); }
+    QPoint point(const Design& d) { return QPoint(below(2 * d.width() + 1), below(2 * d.height() + 1)); }
+    QPoint cell(const Design& d) { return QPoint(below(d.width()), below(d.height())); }
+
+    // Rows or columns inserted, or a new size, kept between 3 and 12 cells a side.
+    void resize(Design& d)
+    {
+        if (below(2) == 0) {
+            const TInsertType type = below(2) == 0 ? itColumn : itRow;
+            const int side = type == itColumn ? d.width() : d.height();
+            if (side < 11)
+                HistoryFactories::actionInsert(d, below(side + 2), type, 1 + below(2));
+        } else {
+            HistoryFactories::actionChangeDimensions(d, 3 + below(10), 3 + below(10));
+        }
+    }
 
     void penStroke(Design& d)
     {
         GestureDriver driver(d, below(2) == 0);
-        QList<QPoint> centres{cell()};
+        QList<QPoint> centres{cell(d)};
         for (int i = below(4); i > 0; --i)
             centres << centres.last() + QPoint(below(3) - 1, below(3) - 1);
         driver.penStroke(centres, 1 + below(4), colour(d));
@@ -120,12 +135,12 @@ private:
         QList<QPoint> centres;
         int size = 1;
         if (below(2) == 0) {
-            const QPoint c = cell() * 2;
+            const QPoint c = cell(d) * 2;
             QList<QPoint> four{c, c + QPoint(1, 0), c + QPoint(0, 1), c + QPoint(1, 1)};
             std::shuffle(four.begin(), four.end(), m_rng);
             centres = four.mid(below(2));
         } else {
-            centres << QPoint(below(2 * kWidth), below(2 * kHeight));
+            centres << QPoint(below(2 * d.width()), below(2 * d.height()));
             for (int i = below(4); i > 0; --i)
                 centres << centres.last() + QPoint(below(3) - 1, below(3) - 1);
             size = 1 + below(2);
@@ -143,7 +158,7 @@ private:
         QList<RemovedItem<TRhodeRef>> rhodes;
         QList<RemovedItem<TFrenchKnot>> knots;
         for (int move = 1 + below(3); move > 0; --move) {
-            const QPoint c = cell();
+            const QPoint c = cell(d);
             for (const QPoint& p : GestureDriver::footprint(c, 1 + below(3))) {
                 if (!ops.hasCell(p.x(), p.y()))
                     continue;
@@ -178,7 +193,7 @@ private:
     void replaceColour(Design& d)
     {
         StitchOperations ops(d);
-        const QPoint c = cell();
+        const QPoint c = cell(d);
         TColorRef old = ops.cellValue(c.x(), c.y());
         if (!d.BackStitchList.isEmpty() && below(3) == 0)
             old = d.BackStitchList[below(int(d.BackStitchList.size()))].Color;
@@ -186,8 +201,8 @@ private:
         if (old == replacement)
             return;
         QList<QPoint> cells;
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
+        for (int y = 0; y < d.height(); ++y) {
+            for (int x = 0; x < d.width(); ++x) {
                 if (ops.cellValue(x, y) == old) {
                     cells << QPoint(x, y);
                     ops.updatePixel(x, y, false, replacement);
@@ -206,8 +221,8 @@ private:
 
     void backStitch(Design& d)
     {
-        const QPoint from = point();
-        QPoint to = point();
+        const QPoint from = point(d);
+        QPoint to = point(d);
         if (to == from)
             to += QPoint(1, 0);
         const TBackStitch s{from, to, colour(d), int(d.BackStitchList.size())};
@@ -217,7 +232,7 @@ private:
 
     void knot(Design& d)
     {
-        const TFrenchKnot k{point(), colour(d), int(d.FrenchKnotList.size())};
+        const TFrenchKnot k{point(d), colour(d), int(d.FrenchKnotList.size())};
         StitchOperations(d).frenchKnotAdd(k, true);
         HistoryFactories::actionDrawFrenchKnot(d, k);
     }
@@ -227,7 +242,7 @@ private:
         TRhode r;
         r.color = colour(d);
         r.index = int(d.RhodeList.size());
-        const QPoint centre = point();
+        const QPoint centre = point(d);
         for (int i = 1 + below(3); i > 0; --i)
             r.stitches.append({centre, centre + QPoint(below(5) - 2, below(5) - 2), 0, 0});
         StitchOperations(d).RhodeAdd(r.Clone(), true);
@@ -238,14 +253,14 @@ private:
     {
         QList<QPoint> points;
         for (int i = 1 + below(6); i > 0; --i)
-            points << QPoint(below(kWidth + 2) - 1, below(kHeight + 2) - 1);
+            points << QPoint(below(d.width() + 2) - 1, below(d.height() + 2) - 1);
         HistoryFactories::actionLine(d, points, colour(d));
     }
 
     void fill(Design& d)
     {
         StitchOperations ops(d);
-        const QPoint start = cell();
+        const QPoint start = cell(d);
         const TColorRef old = ops.cellValue(start.x(), start.y());
         const TColorRef replacement = colour(d);
         if (old == replacement)
@@ -278,7 +293,7 @@ private:
     {
         StitchOperations ops(d);
         QList<TBackStitch> added;
-        QPoint from = point();
+        QPoint from = point(d);
         for (int i = 1 + below(3); i > 0; --i) {
             const QPoint to = from + QPoint(0, 1);
             added.append({from, to, colour(d), int(d.BackStitchList.size())});

@@ -1,0 +1,97 @@
+#include "editing/TChangeDimensionsAction.h"
+#include "editing/LayerBlocks.h"
+#include "editing/RecordRefresh.h"
+#include "editing/StitchOperations.h"
+#include "model/DesignLimits.h"
+
+namespace {
+// The stitched pixels of a layer outside a width x height block at its top left.
+CellValues beyond(const TBitmap32& layer, int width, int height, TColor32 bg)
+{
+    std::vector<CellValues::Entry> entries;
+    for (int y = 0; y < layer.height(); ++y) {
+        for (int x = y < height ? width : 0; x < layer.width(); ++x) {
+            if (layer.pixel(x, y) != bg)
+                entries.push_back({x, y, layer.canvasPixel(x, y)});
+        }
+    }
+    return CellValues(std::move(entries));
+}
+} // namespace
+
+TChangeDimensionsAction::TChangeDimensionsAction(Design& design, int newWidth, int newHeight)
+    : TUndoAction(design)
+    , fBackGroundColor(design.stitch.BackGroundColor)
+    , fNewWidth(newWidth)
+    , fNewHeight(newHeight)
+    , fOldWidth(design.width())
+    , fOldHeight(design.height())
+{
+    record();
+    cut();
+}
+
+bool TChangeDimensionsAction::canChange(const Design& design, int newWidth, int newHeight)
+{
+    return DesignLimits::sizeAllowed(newWidth, newHeight)
+        && (newWidth != design.width() || newHeight != design.height());
+}
+
+void TChangeDimensionsAction::record()
+{
+    fArr = beyond(fdesign.CrossLayer, fNewWidth, fNewHeight, fBackGroundColor);
+    fArrQuarter = beyond(fdesign.QuarterLayer, 2 * fNewWidth, 2 * fNewHeight, fBackGroundColor);
+    const QRect grid(0, 0, 2 * fNewWidth + 1, 2 * fNewHeight + 1);
+    for (int i = int(fdesign.BackStitchList.size()) - 1; i >= 0; --i) {
+        const TBackStitch& s = fdesign.BackStitchList[i];
+        if (!grid.contains(s.FromPoint) || !grid.contains(s.ToPoint))
+            fArrBack.append({i, s});
+    }
+}
+
+void TChangeDimensionsAction::shrinkAndGrow(int width, int height)
+{
+    fdesign.CrossLayer = LayerBlocks::resized(fdesign.CrossLayer, width, height, fBackGroundColor);
+    fdesign.QuarterLayer = LayerBlocks::resized(fdesign.QuarterLayer, 2 * width, 2 * height, fBackGroundColor);
+}
+
+void TChangeDimensionsAction::cut()
+{
+    StitchOperations ops(fdesign);
+    for (const auto& removed : fArrBack)
+        ops.backStitchesDelete(removed.position, false);
+    for (const CellValues::Entry& e : fArr)
+        ops.updatePixel(e.x, e.y, false, fBackGroundColor);
+    for (const CellValues::Entry& e : fArrQuarter)
+        ops.updateQPixel(e.x, e.y, false, fBackGroundColor);
+    shrinkAndGrow(fNewWidth, fNewHeight);
+    refreshAfterRecord(fdesign);
+}
+
+void TChangeDimensionsAction::Execute()
+{
+    TUndoAction::Execute();
+    m_order.executing();
+    cut();
+}
+
+void TChangeDimensionsAction::Undo()
+{
+    TUndoAction::Undo();
+    m_order.undoing();
+    shrinkAndGrow(fOldWidth, fOldHeight);
+    StitchOperations ops(fdesign);
+    for (const CellValues::Entry& e : fArr)
+        ops.updatePixel(e.x, e.y, false, e.value);
+    for (const CellValues::Entry& e : fArrQuarter)
+        ops.updateQPixel(e.x, e.y, false, e.value);
+    for (auto it = fArrBack.crbegin(); it != fArrBack.crend(); ++it)
+        ops.backStitchesInsert(it->position, it->item, false);
+    refreshAfterRecord(fdesign);
+}
+
+long long TChangeDimensionsAction::heldBytes() const
+{
+    return fArr.heldBytes() + fArrQuarter.heldBytes()
+        + fArrBack.capacity() * qsizetype(sizeof(RemovedItem<TBackStitch>));
+}

@@ -1,0 +1,44 @@
+#pragma once
+#include "editing/CellValues.h"
+#include "editing/RecordOrder.h"
+#include "editing/RemovedItem.h"
+#include "model/TUndoAction.h"
+#include "model/UTypes.h"
+#include <QList>
+
+// A new width and height; the change is made when the record is built. The top-left part of the
+// design stays; cells and quarters beyond the new size are cut off (fArr, fArrQuarter keep the
+// stitched ones with their values) and back stitches with an end point beyond the new half-cell
+// grid are taken out, from the last to the first (fArrBack). French knots and rhodes stay, even
+// outside. New columns and rows are empty.
+//
+// The cut-off stitches are emptied through the primitives before the layers shrink, and written
+// back through them after the layers grow again on undo, so the counts follow exactly without a
+// recount (which would also reweigh french knots).
+class TChangeDimensionsAction : public TUndoAction
+{
+public:
+    TChangeDimensionsAction(Design& design, int newWidth, int newHeight);
+
+    // Whether the size is allowed and differs from the design's.
+    static bool canChange(const Design& design, int newWidth, int newHeight);
+
+    void Undo() override;
+    void Execute() override;
+    long long heldBytes() const override;
+
+private:
+    void record();
+    void shrinkAndGrow(int width, int height);
+    void cut();
+
+    CellValues fArr;
+    CellValues fArrQuarter;
+    QList<RemovedItem<TBackStitch>> fArrBack;
+    TColor32 fBackGroundColor;
+    int fNewWidth;
+    int fNewHeight;
+    int fOldWidth;
+    int fOldHeight;
+    RecordOrder m_order;
+};

@@ -1,0 +1,90 @@
+#include "editing/TInsertAction.h"
+#include "editing/LayerBlocks.h"
+#include "editing/RecordRefresh.h"
+#include "editing/StitchOperations.h"
+#include "model/DesignLimits.h"
+#include <algorithm>
+
+TInsertAction::TInsertAction(Design& design, int position, TInsertType insertType, int count)
+    : TUndoAction(design)
+    , fPosition(std::clamp(position, 0, insertType == itColumn ? design.width() : design.height()))
+    , fInsertType(insertType)
+    , fCount(count)
+{
+    insert();
+}
+
+bool TInsertAction::canInsert(const Design& design, TInsertType insertType, int count)
+{
+    const qint64 w = design.width() + (insertType == itColumn ? qint64(count) : 0);
+    const qint64 h = design.height() + (insertType == itRow ? qint64(count) : 0);
+    return count >= 1 && DesignLimits::sizeAllowed(w, h);
+}
+
+// Moves every end point beyond the insertion line by `shift` half cells along the axis.
+void TInsertAction::moveBackStitches(int shift)
+{
+    StitchOperations ops(fdesign);
+    const int line = 2 * fPosition;
+    const auto coord = [this](QPoint& p) -> int& { return fInsertType == itColumn ? p.rx() : p.ry(); };
+    for (int i = 0; i < fdesign.BackStitchList.size(); ++i) {
+        TBackStitch s = fdesign.BackStitchList[i];
+        const bool fromMoves = coord(s.FromPoint) > line;
+        const bool toMoves = coord(s.ToPoint) > line;
+        if (!fromMoves && !toMoves)
+            continue;
+        if (fromMoves)
+            coord(s.FromPoint) += shift;
+        if (toMoves)
+            coord(s.ToPoint) += shift;
+        if (fromMoves && toMoves) {
+            fdesign.BackStitchList[i] = s;
+        } else {
+            ops.backStitchesDelete(i, false);
+            ops.backStitchesInsert(i, s, false);
+        }
+    }
+    fdesign.listener().backStitchesChanged();
+}
+
+void TInsertAction::insert()
+{
+    const TColor32 bg = fdesign.stitch.BackGroundColor;
+    if (fInsertType == itColumn) {
+        fdesign.CrossLayer = LayerBlocks::withColumnsInserted(fdesign.CrossLayer, fPosition, fCount, bg);
+        fdesign.QuarterLayer = LayerBlocks::withColumnsInserted(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
+    } else {
+        fdesign.CrossLayer = LayerBlocks::withRowsInserted(fdesign.CrossLayer, fPosition, fCount, bg);
+        fdesign.QuarterLayer = LayerBlocks::withRowsInserted(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
+    }
+    moveBackStitches(2 * fCount);
+    refreshAfterRecord(fdesign);
+}
+
+void TInsertAction::remove()
+{
+    const TColor32 bg = fdesign.stitch.BackGroundColor;
+    if (fInsertType == itColumn) {
+        fdesign.CrossLayer = LayerBlocks::withColumnsRemoved(fdesign.CrossLayer, fPosition, fCount, bg);
+        fdesign.QuarterLayer = LayerBlocks::withColumnsRemoved(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
+    } else {
+        fdesign.CrossLayer = LayerBlocks::withRowsRemoved(fdesign.CrossLayer, fPosition, fCount, bg);
+        fdesign.QuarterLayer = LayerBlocks::withRowsRemoved(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
+    }
+    moveBackStitches(-2 * fCount);
+    refreshAfterRecord(fdesign);
+}
+
+void TInsertAction::Execute()
+{
+    TUndoAction::Execute();
+    m_order.executing();
+    insert();
+}
+
+void TInsertAction::Undo()
+{
+    TUndoAction::Undo();
+    m_order.undoing();
+    remove();
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include "editing/RecordOrder.h"
+#include "editing/TInsertType.h"
+#include "model/TUndoAction.h"
+
+// `fCount` empty columns (itColumn) or rows (itRow) inserted before column or row `fPosition`;
+// the change is made when the record is built. Both layers move as they are; back-stitch end
+// points beyond the insertion line (half-cell x, or y, > 2 * fPosition) move by 2 * fCount.
+// French knots and rhodes stay where they are. A position beyond the design appends at its
+// edge. A back stitch that straddles the line changes its length, so it is moved through the
+// primitives and its colour's counters follow; the layers' counts do not change.
+class TInsertAction : public TUndoAction
+{
+public:
+    TInsertAction(Design& design, int position, TInsertType insertType, int count);
+
+    // Whether the grown design stays within the size limits (count at least 1).
+    static bool canInsert(const Design& design, TInsertType insertType, int count);
+
+    void Undo() override;
+    void Execute() override;
+
+private:
+    void insert();
+    void remove();
+    void moveBackStitches(int shift);
+
+    int fPosition;
+    TInsertType fInsertType;
+    int fCount;
+    RecordOrder m_order;
+};

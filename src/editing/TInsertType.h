@@ -1,0 +1,4 @@
+#pragma once
+
+// What the insert tool inserts.
+enum TInsertType { itColumn, itRow };
