@@ -21,7 +21,8 @@ namespace {
 template <typename Record, typename... Args>
 void record(Design& design, Args&&... args)
 {
-    design.History.ClearUndoAfterPosition();
+    if (design.History.canRedo())
+        design.History.ClearUndoAfterPosition();
     design.History.add(std::make_unique<Record>(design, std::forward<Args>(args)...));
 }
 } // namespace
