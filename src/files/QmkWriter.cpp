@@ -171,7 +171,7 @@ struct ColorBlock
 class QmkEncoder
 {
 public:
-    QmkEncoder(Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, const ColorBlock& block)
+    QmkEncoder(const Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, const ColorBlock& block)
         : m_design(design)
         , m_doc(design.stitch)
         , m_cells(cells)
@@ -209,8 +209,8 @@ private:
     bool inside(const QPoint& p) const;
     QPoint moved(const QPoint& p) const { return p - m_origin; }
 
-    Design& m_design;
-    TStitch& m_doc;
+    const Design& m_design;
+    const TStitch& m_doc;
     QRect m_cells;
     const TBitmap32& m_raster;
     bool m_excerpt;
