@@ -1,6 +1,7 @@
 #include "model/Translatable.h"
 #include "files/DesignFiles.h"
 #include "files/QmkLoader.h"
+#include "files/StvImport.h"
 #include <QFileInfo>
 
 namespace {
@@ -14,6 +15,7 @@ struct Kind
 const Kind kKinds[] = {
     {"QMK", LoadQMK},
     {"QMKP", LoadQMK},
+    {"STV", ReadSTV},
 };
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "shell/Startup.h"
+#include "files/RhodesFile.h"
 #include "model/Design.h"
 #include "model/PaletteLoader.h"
+#include "model/RhodeShapes.h"
 #include "model/SymbolSetLoader.h"
 #include "shell/GeneralSettings.h"
 #include "shell/Languages.h"
@@ -40,6 +42,11 @@ QStringList Startup::loadCatalogues(Design& design)
     QStringList messages = PaletteLoader::loadFolder(doc.PalettesPath, doc.ColorPalettes);
     messages += SymbolSetLoader::loadFolder(doc.CharactersPath, doc.characters);
     return messages;
+}
+
+Status Startup::loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes)
+{
+    return RhodesFile::load(RhodesFile::fileIn(rhodesPath), shapes);
 }
 
 bool Startup::registerSymbolFont(const QString& fontsPath)

@@ -4,6 +4,7 @@
 #include <memory>
 
 class Design;
+class RhodeShapes;
 class SettingsStore;
 struct GeneralSettings;
 
@@ -21,6 +22,11 @@ std::unique_ptr<Design> createDocument(SettingsStore& store, GeneralSettings& ge
 
 // Step 8: palettes and symbol sets. Returns one message per file that was skipped.
 QStringList loadCatalogues(Design& design);
+
+// The rhodes shapes of the rhodes tool from the file in the rhodes folder (the setting
+// RhodesPath); the first shape becomes current. A file that cannot be read leaves the library
+// empty and gives the one message to show; the library then never saves over that file empty.
+Status loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes);
 
 // Step 14: the program's symbol font, registered once per run; false when no font was added.
 bool registerSymbolFont(const QString& fontsPath);
