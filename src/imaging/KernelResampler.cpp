@@ -1,17 +1,24 @@
 #include "imaging/KernelResampler.h"
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <thread>
 #include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 constexpr int kWeightBits = 14;
 constexpr int kWeightOne = 1 << kWeightBits;
 constexpr int kChannels = 4;
-// Accumulation works in blocks of this many bytes, so that the compiler can turn each block
-// into vector instructions; the last, partial block of a row is read from a padded copy.
-constexpr int kBlock = 16;
+// Target rows filtered together, and the bytes of a source row filtered at once for them: the
+// source rows of a band's strip stay in the cache while every row of the band reads them.
+constexpr int kBandRows = 16;
+constexpr int kStripBytes = 4096;
+constexpr int kMaxWorkers = 8;
 
 struct Tap
 {
@@ -69,23 +76,110 @@ std::vector<Taps> axisTaps(int start, int length, int limit, int targetLength)
     return result;
 }
 
-// acc[i] += weight * row[i] for a whole number of blocks.
-void accumulate(int32_t* acc, const uint8_t* row, int weight, int blocks)
+// out[i] = sum over t of weights[t] x lines[t][i], for i < length. Integer sums are exact in
+// any order, so the vector path and the plain one give the same values.
+void weightedSumScalar(const uint8_t* const* lines, const int16_t* weights, int count, int from, int length, int32_t* out)
 {
-    const int16_t w = int16_t(weight);
-    for (int b = 0; b < blocks; ++b) {
-        int32_t* a = acc + b * kBlock;
-        const uint8_t* r = row + b * kBlock;
-        for (int k = 0; k < kBlock; ++k)
-            a[k] += int32_t(int16_t(r[k])) * w;
+    for (int i = from; i < length; ++i) {
+        int32_t sum = 0;
+        for (int t = 0; t < count; ++t)
+            sum += int32_t(weights[t]) * lines[t][i];
+        out[i] = sum;
     }
 }
+
+#if defined(__SSE2__)
+// Sixteen bytes at a time, two source rows per multiply-add: the bytes of both rows are
+// interleaved into pairs and multiplied with the pair of their weights.
+void weightedSum(const uint8_t* const* lines, const int16_t* weights, int count, int length, int32_t* out)
+{
+    const __m128i zero = _mm_setzero_si128();
+    int i = 0;
+    for (; i + 16 <= length; i += 16) {
+        __m128i sum0 = zero, sum1 = zero, sum2 = zero, sum3 = zero;
+        for (int t = 0; t < count; t += 2) {
+            const bool pair = t + 1 < count;
+            const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lines[t] + i));
+            const __m128i q = pair ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(lines[t + 1] + i)) : zero;
+            const uint32_t w1 = pair ? uint16_t(weights[t + 1]) : 0;
+            const __m128i w = _mm_set1_epi32(int32_t((w1 << 16) | uint16_t(weights[t])));
+            const __m128i lo = _mm_unpacklo_epi8(p, q);
+            const __m128i hi = _mm_unpackhi_epi8(p, q);
+            sum0 = _mm_add_epi32(sum0, _mm_madd_epi16(_mm_unpacklo_epi8(lo, zero), w));
+            sum1 = _mm_add_epi32(sum1, _mm_madd_epi16(_mm_unpackhi_epi8(lo, zero), w));
+            sum2 = _mm_add_epi32(sum2, _mm_madd_epi16(_mm_unpacklo_epi8(hi, zero), w));
+            sum3 = _mm_add_epi32(sum3, _mm_madd_epi16(_mm_unpackhi_epi8(hi, zero), w));
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), sum0);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 4), sum1);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 8), sum2);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i + 12), sum3);
+    }
+    weightedSumScalar(lines, weights, count, i, length, out);
+}
+#else
+void weightedSum(const uint8_t* const* lines, const int16_t* weights, int count, int length, int32_t* out)
+{
+    weightedSumScalar(lines, weights, count, 0, length, out);
+}
+#endif
 
 uint8_t clampedChannel(int64_t sum)
 {
     const int64_t v = (sum + (int64_t(1) << (2 * kWeightBits - 1))) >> (2 * kWeightBits);
     return uint8_t(std::clamp<int64_t>(v, 0, 255));
 }
+
+// One resampling: the taps of both axes and the part of the source rows that is read. Rows are
+// filtered first, a band of target rows at a time and in strips of columns; then each target
+// row is filtered along its columns.
+struct Pass
+{
+    const TBitmap32* source = nullptr;
+    std::vector<Taps> columns;
+    std::vector<Taps> rows;
+    int firstColumn = 0;
+    int span = 0; // bytes of a source row that are read
+
+    void filterBand(int band, int32_t* buffer, TBitmap32& target) const
+    {
+        const int first = band * kBandRows;
+        const int last = std::min(first + kBandRows, target.height());
+        std::vector<const uint8_t*> lines;
+        std::vector<int16_t> weights;
+        for (int strip = 0; strip < span; strip += kStripBytes) {
+            const int length = std::min(kStripBytes, span - strip);
+            for (int y = first; y < last; ++y) {
+                lines.clear();
+                weights.clear();
+                for (const Tap& tap : rows[size_t(y)].taps) {
+                    const auto* line = reinterpret_cast<const uint8_t*>(source->constScanLine(tap.index) + firstColumn);
+                    lines.push_back(line + strip);
+                    weights.push_back(int16_t(tap.weight));
+                }
+                int32_t* out = buffer + size_t(y - first) * size_t(span) + strip;
+                weightedSum(lines.data(), weights.data(), int(lines.size()), length, out);
+            }
+        }
+        for (int y = first; y < last; ++y)
+            filterColumns(buffer + size_t(y - first) * size_t(span), target.scanLine(y), target.width());
+    }
+
+    void filterColumns(const int32_t* acc, TColor32* out, int width) const
+    {
+        for (int x = 0; x < width; ++x) {
+            int64_t sum[kChannels] = {0, 0, 0, 0};
+            for (const Tap& tap : columns[size_t(x)].taps) {
+                const int32_t* a = acc + (tap.index - firstColumn) * kChannels;
+                for (int c = 0; c < kChannels; ++c)
+                    sum[c] += int64_t(tap.weight) * a[c];
+            }
+            auto* bytes = reinterpret_cast<uint8_t*>(out + x);
+            for (int c = 0; c < kChannels; ++c)
+                bytes[c] = clampedChannel(sum[c]);
+        }
+    }
+};
 } // namespace
 
 double KernelResampler::HammingSinc(double x)
@@ -103,46 +197,35 @@ void KernelResampler::Resample(const TBitmap32& source, const QRect& sourceRect,
 {
     if (source.empty() || target.empty() || sourceRect.width() <= 0 || sourceRect.height() <= 0)
         return;
-    const std::vector<Taps> columns = axisTaps(sourceRect.left(), sourceRect.width(), source.width(), target.width());
-    const std::vector<Taps> rows = axisTaps(sourceRect.top(), sourceRect.height(), source.height(), target.height());
-
+    Pass pass;
+    pass.source = &source;
+    pass.columns = axisTaps(sourceRect.left(), sourceRect.width(), source.width(), target.width());
+    pass.rows = axisTaps(sourceRect.top(), sourceRect.height(), source.height(), target.height());
     // Only the source columns that some target column reads are filtered by rows.
-    int firstColumn = source.width();
+    pass.firstColumn = source.width();
     int lastColumn = -1;
-    for (const Taps& t : columns) {
-        firstColumn = std::min(firstColumn, t.taps.front().index);
+    for (const Taps& t : pass.columns) {
+        pass.firstColumn = std::min(pass.firstColumn, t.taps.front().index);
         lastColumn = std::max(lastColumn, t.taps.back().index);
     }
-    const int span = (lastColumn - firstColumn + 1) * kChannels;
-    const int blocks = (span + kBlock - 1) / kBlock;
-    const int wholeBlocks = span / kBlock;
-    const int tail = span - wholeBlocks * kBlock;
-    std::vector<int32_t> acc(size_t(blocks) * kBlock);
-    uint8_t padded[kBlock] = {};
+    pass.span = (lastColumn - pass.firstColumn + 1) * kChannels;
 
-    for (int y = 0; y < target.height(); ++y) {
-        std::fill(acc.begin(), acc.end(), 0);
-        for (const Tap& tap : rows[size_t(y)].taps) {
-            const auto* line = reinterpret_cast<const uint8_t*>(source.constScanLine(tap.index) + firstColumn);
-            accumulate(acc.data(), line, tap.weight, wholeBlocks);
-            if (tail > 0) {
-                std::copy(line + wholeBlocks * kBlock, line + span, padded);
-                accumulate(acc.data() + wholeBlocks * kBlock, padded, tap.weight, 1);
-            }
-        }
-        TColor32* out = target.scanLine(y);
-        for (int x = 0; x < target.width(); ++x) {
-            int64_t sum[kChannels] = {0, 0, 0, 0};
-            for (const Tap& tap : columns[size_t(x)].taps) {
-                const int32_t* a = acc.data() + (tap.index - firstColumn) * kChannels;
-                for (int c = 0; c < kChannels; ++c)
-                    sum[c] += int64_t(tap.weight) * a[c];
-            }
-            auto* bytes = reinterpret_cast<uint8_t*>(out + x);
-            for (int c = 0; c < kChannels; ++c)
-                bytes[c] = clampedChannel(sum[c]);
-        }
-    }
+    // Bands of target rows are independent, so they are shared out among threads; every pixel
+    // is computed the same way whichever thread takes it.
+    const int bands = (target.height() + kBandRows - 1) / kBandRows;
+    const int workers = std::clamp(int(std::thread::hardware_concurrency()), 1, std::min(bands, kMaxWorkers));
+    std::vector<std::vector<int32_t>> buffers(size_t(workers), std::vector<int32_t>(size_t(kBandRows) * size_t(pass.span)));
+    std::atomic<int> next{0};
+    const auto work = [&](std::vector<int32_t>& buffer) {
+        for (int band = next++; band < bands; band = next++)
+            pass.filterBand(band, buffer.data(), target);
+    };
+    std::vector<std::thread> threads;
+    for (int i = 1; i < workers; ++i)
+        threads.emplace_back(work, std::ref(buffers[size_t(i)]));
+    work(buffers[0]);
+    for (std::thread& t : threads)
+        t.join();
 }
 
 TBitmap32 KernelResampler::scaled(const TBitmap32& source, const QSize& size)

@@ -12,7 +12,9 @@
 // beyond the edges are the edge pixels repeated. The four channels, alpha included, are
 // filtered alike. Weights are normalised and held as integers of 1/16384, with the rounding
 // left-over given to the largest weight, so a uniform picture stays exactly uniform, and a copy
-// at the same size and whole-pixel offset is exact. Rows are filtered first, then columns.
+// at the same size and whole-pixel offset is exact. Rows are filtered first, then columns; all
+// sums are integers, so the result does not depend on the order of the work. Bands of target
+// rows are shared out among the machine's cores.
 class KernelResampler
 {
 public:
