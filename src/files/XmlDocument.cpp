@@ -2,6 +2,8 @@
 #include "files/XmlDocument.h"
 #include "files/SafeFileWriter.h"
 #include <QFile>
+#include <QXmlStreamWriter>
+#include <algorithm>
 
 XmlElement XmlElement::childByName(const QString& name) const
 {
@@ -73,9 +75,41 @@ std::optional<XmlDocument> XmlDocument::parse(const QByteArray& bytes, Status* s
     return doc;
 }
 
+namespace {
+// Writes an element with its attributes in name order: the DOM keeps attributes in a hash, and
+// a file saved twice from the same tree must come out the same.
+void writeElement(QXmlStreamWriter& writer, const QDomElement& element)
+{
+    writer.writeStartElement(element.tagName());
+    const QDomNamedNodeMap attributes = element.attributes();
+    QList<QPair<QString, QString>> sorted;
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomAttr a = attributes.item(i).toAttr();
+        sorted.append({a.name(), a.value()});
+    }
+    std::sort(sorted.begin(), sorted.end());
+    for (const auto& [name, value] : sorted)
+        writer.writeAttribute(name, value);
+    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (child.isElement())
+            writeElement(writer, child.toElement());
+        else if (child.isText())
+            writer.writeCharacters(child.nodeValue());
+    }
+    writer.writeEndElement();
+}
+} // namespace
+
 QByteArray XmlDocument::toBytes() const
 {
-    return m_document.toByteArray(2);
+    QByteArray bytes;
+    QXmlStreamWriter writer(&bytes);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(2);
+    writer.writeStartDocument(QStringLiteral("1.0"));
+    writeElement(writer, m_document.documentElement());
+    writer.writeEndDocument();
+    return bytes;
 }
 
 Status XmlDocument::save(const QString& fileName) const
