@@ -44,8 +44,8 @@ public:
     static constexpr char kSignature[] = "HDSF";
     // The version of the HEAD block, and so of the whole file, that the writer writes.
     static constexpr int kCurrentVersion = 6;
-    // The longest string a file can carry: the original reader's buffer holds 10 000 bytes
-    // with a terminator, so the writer clips longer texts.
+    // The longest string the writer writes: earlier versions of the program keep a string in a
+    // buffer of 10 000 bytes with a terminator. Our reader takes any length the file holds.
     static constexpr int kMaxStringBytes = 9999;
     // Cells are read as signed 16-bit numbers, so only this many colour positions can be named.
     static constexpr int kMaxColorPositions = 32767;

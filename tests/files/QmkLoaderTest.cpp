@@ -38,7 +38,7 @@ Content twoColours()
     return c;
 }
 
-// The counts of Part "design document" worked out from the stitches, independently of the
+// The counts the colour list must show, worked out from the stitches independently of the
 // recount: full cells 1, quarters rounded up by twos, back and rhode stitches their length,
 // knots 1.
 QHash<TColorRef, int> expectedCounts(const Design& d)
