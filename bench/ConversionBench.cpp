@@ -58,6 +58,7 @@ ConversionChoices choices(int width)
     c.maxSize = width;
     c.maxColors = kMaxColors;
     c.dithering = DitherMethod::FloydSteinberg;
+    c.ditherLevel = 100; // every pixel diffuses its whole error, as ImageMagick's does
     c.palette = kPalette;
     c.symbols = kSymbols;
     return c;
@@ -139,6 +140,7 @@ void ThreadwrightCliProcess(benchmark::State& state)
         QStringLiteral("convert"), pictureFile(), QStringLiteral("-o"), workDir().filePath(QStringLiteral("cli.qmk")),
         QStringLiteral("--max-size"), QString::number(state.range(0)), QStringLiteral("--max-colors"),
         QString::number(kMaxColors), QStringLiteral("--dither"), QStringLiteral("floyd-steinberg"),
+        QStringLiteral("--dither-level"), QStringLiteral("100"),
         QStringLiteral("--palette"), kPalette, QStringLiteral("--symbols"), kSymbols};
     for (auto _ : state)
         runProcess(state, cli, arguments);
@@ -191,7 +193,7 @@ void StageColours(benchmark::State& state)
     conversion.crop(picture, QRectF());
     conversion.adjust(0, 100);
     conversion.resize(int(state.range(0)));
-    conversion.setDithering(DitherMethod::FloydSteinberg, 0);
+    conversion.setDithering(DitherMethod::FloydSteinberg, 100);
     for (auto _ : state) {
         conversion.choosePalette(kPalette, kSymbols);
         conversion.setUsedColors(kMaxColors);

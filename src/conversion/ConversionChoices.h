@@ -9,7 +9,7 @@
 // values.
 struct ConversionChoices
 {
-    QRectF SelectionRect;  // the crop in picture pixels; empty: the whole picture
+    QRectF SelectionRect;  // the crop in picture pixels; a null rectangle: the whole picture
     int brightness = 0;    // -255..255
     int contrast = 100;    // 0..255, percent
     int maxSize = 100;     // "Max width/height" of the size rule

@@ -142,7 +142,9 @@ TEST(PictureConversionTest, ChoicesThatGiveNoDesignAreRefusedWithAMessage)
         ConversionChoices choices;
         QString message;
     } cases[] = {
-        {"empty crop", {.SelectionRect = QRectF(QPointF(20, 10), QPointF(20.4, 50))},
+        {"crop narrower than half a pixel", {.SelectionRect = QRectF(QPointF(20, 10), QPointF(20.4, 50))},
+            QStringLiteral("The chosen part of the picture (0 x 40 pixels at 20, 10) is empty or lies outside the picture.")},
+        {"crop without width", {.SelectionRect = QRectF(QPointF(20, 10), QPointF(20, 50))},
             QStringLiteral("The chosen part of the picture (0 x 40 pixels at 20, 10) is empty or lies outside the picture.")},
         {"zero size", {.size = QSize(0, 10)},
             QStringLiteral("A design of 0 x 10 stitches cannot be made: a design must be 1 to 32767 stitches wide and "
