@@ -2,8 +2,11 @@
 // it and leaves the open design as it was; a file that merely ends early loads up to the cut,
 // with one warning.
 #include "files/DesignFiles.h"
+#include "files/QmkFile.h"
 #include "files/QmkLoader.h"
+#include "files/QmkReader.h"
 #include "files/QmkWriter.h"
+#include "model/DesignLimits.h"
 #include "support/QmkTestFiles.h"
 #include "support/RecordingListener.h"
 #include "support/TestEnvironment.h"
@@ -173,29 +176,27 @@ TEST_F(QmkMalformed, AFileThatCannotBeReadIsRefused)
     expectRefused(path(QStringLiteral("missing.qmk")), QStringLiteral("Could not read the file"));
 }
 
-TEST_F(QmkMalformed, AFileCutAnywhereAfterItsSizeLoadsUpToTheCutWithOneWarning)
+TEST_F(QmkMalformed, AFileCutAnywhereAfterItsSizeLoadsUpToTheCut)
 {
     const QByteArray full = build(sample());
+    qmkFile wholeRecord;
+    ASSERT_TRUE(ReadQMK(wholeRecord, full, QStringLiteral("whole.qmk")));
     auto whole = freshDesign();
-    const QString wholeFile = path(QStringLiteral("whole.qmk"));
-    writeFile(wholeFile, full);
-    ASSERT_TRUE(LoadQMK(wholeFile, *whole));
+    QmkLoader::applyRecord(wholeRecord, *whole);
     const qsizetype sizeEnd = widthOffset(sample()) + 8;
 
     for (qsizetype cut = 0; cut < full.size(); ++cut) {
         SCOPED_TRACE(QStringLiteral("cut after %1 of %2 bytes").arg(cut).arg(full.size()).toStdString());
-        const QString file = path(QStringLiteral("cut.qmk"));
-        writeFile(file, full.left(cut));
-        auto d = freshDesign();
-        QList<Status> warnings;
-        const Status s = LoadQMK(file, *d, &warnings);
+        qmkFile record;
+        const Status s = ReadQMK(record, full.left(cut), QStringLiteral("cut.qmk"));
         if (cut < sizeEnd) {
             EXPECT_FALSE(s);
             continue;
         }
         ASSERT_TRUE(s) << s.text().toStdString();
-        ASSERT_EQ(warnings.size(), 1);
-        EXPECT_TRUE(warnings[0].text().contains(QStringLiteral("is cut short"))) << warnings[0].text().toStdString();
+        EXPECT_TRUE(record.truncated);
+        auto d = freshDesign();
+        QmkLoader::applyRecord(record, *d);
         ASSERT_EQ(d->width(), 3);
         ASSERT_EQ(d->height(), 2);
         for (int y = 0; y < 2; ++y) {
@@ -216,5 +217,51 @@ TEST_F(QmkMalformed, AFileCutAnywhereAfterItsSizeLoadsUpToTheCutWithOneWarning)
         EXPECT_LE(d->RhodeList.size(), 1);
         for (const TRhodeRef& r : d->RhodeList)
             EXPECT_EQ(r->stitches.size(), 2) << "only whole rhodes are kept";
+    }
+}
+
+TEST_F(QmkMalformed, OpeningACutFileWarnsOnce)
+{
+    const QByteArray full = build(sample());
+    const QList<qsizetype> blocks = blockOffsets(full);
+    // Inside the cells, inside the description, and one byte short of the end.
+    for (const qsizetype cut : {blocks[3] + 20, blocks[6] + 30, full.size() - 1}) {
+        SCOPED_TRACE(cut);
+        const QString file = path(QStringLiteral("cut.qmk"));
+        writeFile(file, full.left(cut));
+        auto d = freshDesign();
+        QList<Status> warnings;
+        ASSERT_TRUE(LoadQMK(file, *d, &warnings));
+        ASSERT_EQ(warnings.size(), 1);
+        EXPECT_EQ(warnings[0].text(),
+            QStringLiteral("The file %1 is cut short; everything after the cut was left empty.").arg(file));
+    }
+}
+
+TEST_F(QmkMalformed, ABrokenByteAnywhereReadsOrIsRefusedButNeverCrashes)
+{
+    Content small = sample();
+    small.width = 2;
+    small.height = 1;
+    small.pixels = {0, 1};
+    small.quarters = {};
+    const QByteArray full = build(small);
+    const QString name = QStringLiteral("broken.qmk");
+    for (qsizetype at = 0; at < full.size(); ++at) {
+        for (const char value : {'\x80', '\xff'}) {
+            SCOPED_TRACE(QStringLiteral("byte %1 set to %2").arg(at).arg(quint8(value)).toStdString());
+            QByteArray broken = full;
+            broken[at] = value;
+            qmkFile record;
+            const Status s = ReadQMK(record, broken, name);
+            if (!s) {
+                EXPECT_TRUE(s.text().contains(name)) << s.text().toStdString();
+                continue;
+            }
+            auto d = freshDesign();
+            QmkLoader::applyRecord(record, *d);
+            EXPECT_TRUE(DesignLimits::sizeAllowed(d->width(), d->height()));
+            EXPECT_EQ(d->QuarterLayer.width(), 2 * d->width());
+        }
     }
 }
