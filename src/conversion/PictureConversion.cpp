@@ -53,7 +53,7 @@ Status PictureConversion::choosePalette(const QString& palette, const QString& s
     const QString key = palette.isEmpty() ? keyOrSmallest(m_doc.ColorPalettes, m_doc.defaultPalette) : palette;
     const TColorTable* table = m_doc.palette(key);
     if (!table)
-        return Status::error(TRANSLATABLE("No palette named \"%1\" is loaded."), {palette});
+        return Status::error(TRANSLATABLE("No palette named \"%1\" is loaded."), {palette.isEmpty() ? m_doc.defaultPalette : palette});
     if (table->isEmpty())
         return Status::error(TRANSLATABLE("The palette \"%1\" has no colours."), {key});
     if (!symbols.isEmpty() && !m_doc.characters.isEmpty() && !m_doc.characters.contains(symbols))

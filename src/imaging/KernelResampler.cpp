@@ -130,46 +130,55 @@ uint8_t clampedChannel(int64_t sum)
     return uint8_t(std::clamp<int64_t>(v, 0, 255));
 }
 
-// One resampling: the taps of both axes and the part of the source rows that is read. Rows are
-// filtered first, a band of target rows at a time and in strips of columns; then each target
-// row is filtered along its columns.
+// What one thread works with: the row sums of a band, and the lines and weights of one target
+// row. Everything is allocated before the threads start.
+struct Worker
+{
+    std::vector<int32_t> sums;
+    std::vector<const uint8_t*> lines;
+    std::vector<int16_t> weights;
+};
+
+// One resampling: the taps of both axes, the source rows from the first column read, and the
+// target rows. Rows are filtered first, a band of target rows at a time and in strips of
+// columns; then each target row is filtered along its columns. The row pointers are taken
+// before the threads start, so no thread touches the rasters' sharing.
 struct Pass
 {
-    const TBitmap32* source = nullptr;
     std::vector<Taps> columns;
     std::vector<Taps> rows;
+    std::vector<const uint8_t*> sourceLines;
+    std::vector<TColor32*> targetLines;
     int firstColumn = 0;
     int span = 0; // bytes of a source row that are read
+    size_t mostTaps = 0;
 
-    void filterBand(int band, int32_t* buffer, TBitmap32& target) const
+    void filterBand(int band, Worker& worker) const
     {
         const int first = band * kBandRows;
-        const int last = std::min(first + kBandRows, target.height());
-        std::vector<const uint8_t*> lines;
-        std::vector<int16_t> weights;
+        const int last = std::min(first + kBandRows, int(targetLines.size()));
         for (int strip = 0; strip < span; strip += kStripBytes) {
             const int length = std::min(kStripBytes, span - strip);
             for (int y = first; y < last; ++y) {
-                lines.clear();
-                weights.clear();
+                worker.lines.clear();
+                worker.weights.clear();
                 for (const Tap& tap : rows[size_t(y)].taps) {
-                    const auto* line = reinterpret_cast<const uint8_t*>(source->constScanLine(tap.index) + firstColumn);
-                    lines.push_back(line + strip);
-                    weights.push_back(int16_t(tap.weight));
+                    worker.lines.push_back(sourceLines[size_t(tap.index)] + strip);
+                    worker.weights.push_back(int16_t(tap.weight));
                 }
-                int32_t* out = buffer + size_t(y - first) * size_t(span) + strip;
-                weightedSum(lines.data(), weights.data(), int(lines.size()), length, out);
+                int32_t* out = worker.sums.data() + size_t(y - first) * size_t(span) + strip;
+                weightedSum(worker.lines.data(), worker.weights.data(), int(worker.lines.size()), length, out);
             }
         }
         for (int y = first; y < last; ++y)
-            filterColumns(buffer + size_t(y - first) * size_t(span), target.scanLine(y), target.width());
+            filterColumns(worker.sums.data() + size_t(y - first) * size_t(span), targetLines[size_t(y)]);
     }
 
-    void filterColumns(const int32_t* acc, TColor32* out, int width) const
+    void filterColumns(const int32_t* acc, TColor32* out) const
     {
-        for (int x = 0; x < width; ++x) {
+        for (size_t x = 0; x < columns.size(); ++x) {
             int64_t sum[kChannels] = {0, 0, 0, 0};
-            for (const Tap& tap : columns[size_t(x)].taps) {
+            for (const Tap& tap : columns[x].taps) {
                 const int32_t* a = acc + (tap.index - firstColumn) * kChannels;
                 for (int c = 0; c < kChannels; ++c)
                     sum[c] += int64_t(tap.weight) * a[c];
@@ -198,7 +207,6 @@ void KernelResampler::Resample(const TBitmap32& source, const QRect& sourceRect,
     if (source.empty() || target.empty() || sourceRect.width() <= 0 || sourceRect.height() <= 0)
         return;
     Pass pass;
-    pass.source = &source;
     pass.columns = axisTaps(sourceRect.left(), sourceRect.width(), source.width(), target.width());
     pass.rows = axisTaps(sourceRect.top(), sourceRect.height(), source.height(), target.height());
     // Only the source columns that some target column reads are filtered by rows.
@@ -209,21 +217,32 @@ void KernelResampler::Resample(const TBitmap32& source, const QRect& sourceRect,
         lastColumn = std::max(lastColumn, t.taps.back().index);
     }
     pass.span = (lastColumn - pass.firstColumn + 1) * kChannels;
+    for (int y = 0; y < source.height(); ++y)
+        pass.sourceLines.push_back(reinterpret_cast<const uint8_t*>(source.constScanLine(y) + pass.firstColumn));
+    for (int y = 0; y < target.height(); ++y)
+        pass.targetLines.push_back(target.scanLine(y));
+    for (const Taps& t : pass.rows)
+        pass.mostTaps = std::max(pass.mostTaps, t.taps.size());
 
     // Bands of target rows are independent, so they are shared out among threads; every pixel
     // is computed the same way whichever thread takes it.
     const int bands = (target.height() + kBandRows - 1) / kBandRows;
-    const int workers = std::clamp(int(std::thread::hardware_concurrency()), 1, std::min(bands, kMaxWorkers));
-    std::vector<std::vector<int32_t>> buffers(size_t(workers), std::vector<int32_t>(size_t(kBandRows) * size_t(pass.span)));
+    const int count = std::clamp(int(std::thread::hardware_concurrency()), 1, std::min(bands, kMaxWorkers));
+    std::vector<Worker> workers(static_cast<size_t>(count));
+    for (Worker& w : workers) {
+        w.sums.resize(size_t(kBandRows) * size_t(pass.span));
+        w.lines.reserve(pass.mostTaps);
+        w.weights.reserve(pass.mostTaps);
+    }
     std::atomic<int> next{0};
-    const auto work = [&](std::vector<int32_t>& buffer) {
+    const auto work = [&](Worker& worker) {
         for (int band = next++; band < bands; band = next++)
-            pass.filterBand(band, buffer.data(), target);
+            pass.filterBand(band, worker);
     };
     std::vector<std::thread> threads;
-    for (int i = 1; i < workers; ++i)
-        threads.emplace_back(work, std::ref(buffers[size_t(i)]));
-    work(buffers[0]);
+    for (size_t i = 1; i < workers.size(); ++i)
+        threads.emplace_back(work, std::ref(workers[i]));
+    work(workers[0]);
     for (std::thread& t : threads)
         t.join();
 }
