@@ -47,6 +47,11 @@ public:
     V& at(const K& key) { return m_entries[size_t(m_index.value(key))].second; }
     const V& at(const K& key) const { return m_entries[size_t(m_index.value(key))].second; }
 
+    // Position of a key in the order, or -1; entries are reached by position with entryAt.
+    int indexOf(const K& key) const { return m_index.value(key, -1); }
+    Entry& entryAt(int index) { return m_entries[size_t(index)]; }
+    const Entry& entryAt(int index) const { return m_entries[size_t(index)]; }
+
     V value(const K& key, const V& fallback = V()) const
     {
         const V* v = find(key);

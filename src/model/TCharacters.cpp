@@ -40,11 +40,10 @@ TBitmap32 TCharacters::CharToBitmap(TColorRef color, const TColorInfo& info, int
 void TCharacters::SetFontName(const QString& name, const TColorTable& colors)
 {
     ffontname = name;
-    for (auto& inner : dic)
+    for (auto& inner : dic) {
         inner.clear();
-    for (auto size = dic.begin(); size != dic.end(); ++size) {
         for (const auto& [color, info] : colors)
-            size.value().insert(color, info.colorCount < 1 ? TBitmap32() : CharToBitmap(color, info, size.key()));
+            inner.insert(color, SymbolEntry{info.colorCount >= 1, std::nullopt});
     }
     if (m_listener)
         m_listener->symbolSetChanged();
@@ -55,23 +54,36 @@ void TCharacters::clearCharsused()
     std::fill(CharsUsed.begin(), CharsUsed.end(), 0);
 }
 
-void TCharacters::renderColor(TColorRef color, const TColorInfo& info)
+void TCharacters::renderColor(TColorRef color, const TColorInfo&)
 {
-    for (auto size = dic.begin(); size != dic.end(); ++size)
-        size.value().insert(color, CharToBitmap(color, info, size.key()));
+    for (auto& inner : dic)
+        inner.insert(color, SymbolEntry{true, std::nullopt});
 }
 
 void TCharacters::clearColor(TColorRef color)
 {
     for (auto& inner : dic)
-        inner.insert(color, TBitmap32());
+        inner.insert(color, SymbolEntry{});
 }
 
 bool TCharacters::inUse(TColorRef color) const
 {
     const auto& list = dic[kListSize];
     const auto it = list.constFind(color);
-    return it != list.constEnd() && !it->empty();
+    return it != list.constEnd() && it->used;
+}
+
+const TBitmap32* TCharacters::symbolRaster(TColorRef color, const TColorInfo& info, int size) const
+{
+    const auto inner = dic.constFind(size);
+    if (inner == dic.constEnd())
+        return nullptr;
+    const auto it = inner->constFind(color);
+    if (it == inner->constEnd() || !it->used)
+        return nullptr;
+    if (!it->raster)
+        it->raster = CharToBitmap(color, info, size);
+    return &*it->raster;
 }
 
 void TCharacters::setUsed(int charID, bool used)

@@ -10,8 +10,10 @@ class DesignListener;
 
 // The symbol set of the open design: the characters, which indexes are in use, and a cache of
 // rendered symbols per size. The cache holds, for every colour of the design's colour table and
-// every size 4..11, a rendered symbol when the colour has stitches and an empty raster when it
-// has none; the colour list reads "in use" from the size-9 entries.
+// every size 4..11, an entry that is "in use" when the colour has stitches; the colour list
+// reads "in use" from the size-9 entries. An entry's raster is rendered when it is first asked
+// for: opening a design with hundreds of colours would otherwise render thousands of symbols
+// that nobody looks at.
 class TCharacters
 {
 public:
@@ -22,7 +24,12 @@ public:
     // The design's raster that the set was made for is not kept, so it is not asked for.
     explicit TCharacters(const QString& characters, DesignListener* listener = nullptr);
 
-    QMap<int, QHash<TColorRef, TBitmap32>> dic;
+    struct SymbolEntry
+    {
+        bool used = false;
+        mutable std::optional<TBitmap32> raster; // rendered on first use
+    };
+    QMap<int, QHash<TColorRef, SymbolEntry>> dic;
     QString ffontname;
     quint8 ffontcharset = 0;
     QString CharsName;
@@ -44,6 +51,8 @@ public:
     void renderColor(TColorRef color, const TColorInfo& info);
     void clearColor(TColorRef color);
     bool inUse(TColorRef color) const;
+    // The rendered symbol of a colour in use at a cached size, or null when it is not in use.
+    const TBitmap32* symbolRaster(TColorRef color, const TColorInfo& info, int size) const;
 
     // Usage mark of a colour's symbol; colours without a valid symbol touch no mark.
     void setUsed(int charID, bool used);
