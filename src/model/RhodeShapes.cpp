@@ -18,16 +18,6 @@ QRect extentOf(const QList<TBackStitch>& stitches)
     }
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
-
-// The shift along one axis that brings [low, high] inside [0, limit], smallest first.
-int inwards(int low, int high, int limit)
-{
-    if (low < 0)
-        return -low;
-    if (high > limit)
-        return limit - high;
-    return 0;
-}
 } // namespace
 
 void RhodeShapes::append(const TRhodeRef& shape)
@@ -63,12 +53,10 @@ TRhodeRef RhodeShapes::place(const TRhode& shape, const QPoint& centre, TColorRe
 {
     if (shape.stitches.isEmpty())
         return nullptr;
-    const QRect extent = extentOf(shape.stitches).translated(centre.x() - shape.width, centre.y() - shape.height);
-    const int limitX = 2 * designWidth, limitY = 2 * designHeight;
-    if (extent.width() - 1 > limitX || extent.height() - 1 > limitY)
+    const QPoint offset(centre.x() - shape.width, centre.y() - shape.height);
+    const QRect grid(0, 0, 2 * designWidth + 1, 2 * designHeight + 1);
+    if (!grid.contains(extentOf(shape.stitches).translated(offset)))
         return nullptr;
-    const QPoint offset(centre.x() - shape.width + inwards(extent.left(), extent.right(), limitX),
-        centre.y() - shape.height + inwards(extent.top(), extent.bottom(), limitY));
     auto placed = std::make_shared<TRhode>();
     placed->color = color;
     placed->index = index;

@@ -39,9 +39,9 @@ public:
 
     // A placed copy of `shape` for a design of `designWidth` x `designHeight` cells: its box
     // centred on the half-cell point `centre`, colour `color`, `index` as given, width and height
-    // 0 and no name. A shape that would stick out over an edge of the design is moved inwards
-    // just enough to lie wholly on it, keeping its form. Null when the shape has no stitches or
-    // is larger than the design.
+    // 0 and no name. Null when the shape has no stitches or when a stitch point would lie off
+    // the design's half-cell grid (0 to 2 x designWidth, 0 to 2 x designHeight): a shape near an
+    // edge is refused rather than moved, so it never lands where the user did not point.
     static TRhodeRef place(const TRhode& shape, const QPoint& centre, TColorRef color, int index,
         int designWidth, int designHeight);
 

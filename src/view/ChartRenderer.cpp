@@ -92,11 +92,16 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
     const FramePixels pixels(frame);
     for (int y = area.top(); y <= area.bottom(); ++y)
         fillRun(pixels, y, area.left(), area.right() + 1, kOutside);
-    if (design.CrossLayer.empty())
-        return;
-    const QRect inside = area.intersected(designRect(design, g));
-    if (inside.isEmpty())
-        return;
+    const QRect inside = design.CrossLayer.empty() ? QRect() : area.intersected(designRect(design, g));
+    if (!inside.isEmpty())
+        renderDesign(frame, pixels, inside, design, g, o);
+    if (!o.preview.isEmpty())
+        renderPreview(frame, area, g, o.preview);
+}
+
+void ChartRenderer::renderDesign(QImage& frame, const FramePixels& pixels, const QRect& inside, const Design& design,
+    const ViewGeometry& g, const ViewOptions& o)
+{
     renderCells(pixels, inside, design, g, o);
     {
         QPainter p(&frame);
@@ -111,6 +116,29 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
         renderGrid(pixels, inside, design, g);
     if (o.symbols && o.zoom >= ViewGeometry::kSmallestZoomWithSymbols)
         renderSymbols(pixels, inside, design, g);
+}
+
+QRect ChartRenderer::previewRect(const ToolPreview& preview, const ViewGeometry& g)
+{
+    QRect covered;
+    for (const ToolPreview::Line& line : preview.lines) {
+        const int reach = line.width / 2 + 2;
+        const QRect ends = QRect(g.pointPosition(line.from.x(), line.from.y()), g.pointPosition(line.to.x(), line.to.y()))
+                               .normalized();
+        covered |= ends.adjusted(-reach, -reach, reach, reach);
+    }
+    return covered;
+}
+
+void ChartRenderer::renderPreview(QImage& frame, const QRect& region, const ViewGeometry& g, const ToolPreview& preview)
+{
+    QPainter p(&frame);
+    p.setClipRect(region);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (const ToolPreview::Line& line : preview.lines) {
+        p.setPen(QPen(QColor::fromRgb(rgbOf(line.color)), line.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawLine(g.pointPosition(line.from.x(), line.from.y()), g.pointPosition(line.to.x(), line.to.y()));
+    }
 }
 
 void ChartRenderer::renderCells(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o)

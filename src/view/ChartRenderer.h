@@ -12,7 +12,7 @@ class QPainter;
 
 // Paints the work view of a design: the pixels of one rectangle of the view, every layer in
 // its order from the bottom: grey outside the design, full stitches and french knots, back
-// stitches and rhodes, quarter stitches, grid, symbols. The widget repaints the rectangles
+// stitches and rhodes, quarter stitches, grid, symbols, and the tool's preview. The widget repaints the rectangles
 // that changed through it, and the command-line program renders a whole design with it, so
 // both show the same pixels.
 //
@@ -41,14 +41,19 @@ public:
     static QRect quarterRepaintRect(const ViewGeometry& g, int qx, int qy);
     // The rectangle of the design in view pixels.
     static QRect designRect(const Design& design, const ViewGeometry& g);
+    // The view pixels a tool's preview covers.
+    static QRect previewRect(const ToolPreview& preview, const ViewGeometry& g);
 
 private:
+    void renderDesign(QImage& frame, const FramePixels& pixels, const QRect& inside, const Design& design,
+        const ViewGeometry& g, const ViewOptions& o);
     void renderCells(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
     void renderQuarters(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
     void renderKnots(QPainter& p, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
     void renderBackStitches(QPainter& p, const QRect& region, const Design& d, const ViewGeometry& g, const ViewOptions& o);
     void renderGrid(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g);
     void renderSymbols(const FramePixels& frame, const QRect& region, const Design& d, const ViewGeometry& g);
+    static void renderPreview(QImage& frame, const QRect& region, const ViewGeometry& g, const ToolPreview& preview);
 
     StitchIndex m_stitchIndex;
     SymbolGlyphs m_cellGlyphs;

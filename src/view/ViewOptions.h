@@ -1,4 +1,5 @@
 #pragma once
+#include "editing/tools/ToolPreview.h"
 #include "imaging/ColorValues.h"
 
 // What the work view shows besides the full stitches.
@@ -11,4 +12,6 @@ struct ViewOptions
     // Highlight mode: every colour but the drawing colour in its highlight grey.
     bool highlight = false;
     TColorRef highlightColor = 0;
+    // What the current tool shows without writing it, drawn over everything else.
+    ToolPreview preview;
 };

@@ -1,5 +1,5 @@
 // The shape library of the rhodes tool: its current shape, removing shapes, and placing a copy
-// of a shape on a design, also near and beyond the design's edges.
+// of a shape on a design, and refusing it where it would reach off the design.
 #include "model/RhodeShapes.h"
 #include <gtest/gtest.h>
 
@@ -82,26 +82,35 @@ TEST(RhodeShapes, APlacedShapeHasItsBoxCentredOnThePoint)
         EXPECT_EQ(s.Color, 0x123456u);
 }
 
-TEST(RhodeShapes, AShapeNearAnEdgeMovesInwardsUntilItLiesOnTheDesign)
+TEST(RhodeShapes, AShapeNearAnEdgeIsPlacedOnlyWhenAllItsPointsLieOnTheDesign)
 {
     struct Case
     {
         const char* name;
         QPoint centre;
-        QList<QPoint> points;
+        bool placed;
     };
-    // The design is 3 x 3 cells: points 0 .. 6 both ways.
+    // The design is 3 x 3 cells: points 0 .. 6 both ways. The fan reaches 2 left and right of
+    // its centre, 2 above and 2 below.
     const std::vector<Case> cases = {
-        {"top left corner", {0, 0}, {{2, 4}, {0, 0}, {2, 4}, {2, 0}, {2, 4}, {4, 0}}},
-        {"beyond the right edge", {9, 3}, {{4, 5}, {2, 1}, {4, 5}, {4, 1}, {4, 5}, {6, 1}}},
-        {"below the bottom edge", {3, 6}, {{3, 6}, {1, 2}, {3, 6}, {3, 2}, {3, 6}, {5, 2}}},
-        {"exactly fitting", {2, 2}, {{2, 4}, {0, 0}, {2, 4}, {2, 0}, {2, 4}, {4, 0}}},
+        {"top left corner itself", {0, 0}, false},
+        {"one point short of the left edge", {1, 2}, false},
+        {"touching the top left edges", {2, 2}, true},
+        {"touching the bottom right edges", {4, 4}, true},
+        {"one point past the right edge", {5, 4}, false},
+        {"one point past the bottom edge", {4, 5}, false},
+        {"beyond the right edge", {9, 3}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const TRhodeRef placed = RhodeShapes::place(*fan(), c.centre, 0, 0, 3, 3);
-        ASSERT_TRUE(placed);
-        EXPECT_EQ(pointsOf(*placed), c.points);
+        EXPECT_EQ(placed != nullptr, c.placed);
+        if (placed) {
+            const QPoint offset = c.centre - QPoint(2, 2);
+            EXPECT_EQ(pointsOf(*placed),
+                (QList<QPoint>{QPoint(2, 4) + offset, QPoint(0, 0) + offset, QPoint(2, 4) + offset,
+                    QPoint(2, 0) + offset, QPoint(2, 4) + offset, QPoint(4, 0) + offset}));
+        }
     }
 }
 
@@ -109,6 +118,6 @@ TEST(RhodeShapes, NothingIsPlacedThatCannotLieOnTheDesign)
 {
     EXPECT_EQ(RhodeShapes::place(*fan(), QPoint(1, 1), 0, 0, 1, 3), nullptr) << "wider than the design";
     EXPECT_EQ(RhodeShapes::place(*fan(), QPoint(1, 1), 0, 0, 3, 1), nullptr) << "higher than the design";
-    EXPECT_NE(RhodeShapes::place(*fan(), QPoint(1, 1), 0, 0, 2, 2), nullptr) << "as large as the design";
+    EXPECT_NE(RhodeShapes::place(*fan(), QPoint(2, 2), 0, 0, 2, 2), nullptr) << "as large as the design";
     EXPECT_EQ(RhodeShapes::place(*shape(2, 2, {}), QPoint(2, 2), 0, 0, 5, 5), nullptr) << "no stitches";
 }

@@ -1,0 +1,200 @@
+#include "editing/tools/EraserTool.h"
+#include "editing/HistoryFactories.h"
+#include "editing/StitchOperations.h"
+#include "editing/tools/PenFootprint.h"
+#include "editing/tools/SegmentClip.h"
+#include "model/Design.h"
+
+namespace {
+// Where a half-cell grid point is drawn, in pixels of the whole design.
+QPoint pixelOf(const QPoint& point, const QSize& cell)
+{
+    return {point.x() * cell.width() / 2, point.y() * cell.height() / 2};
+}
+
+bool stitchMeets(const TBackStitch& s, const QRect& box, const QSize& cell)
+{
+    return SegmentClip::meets(pixelOf(s.FromPoint, cell), pixelOf(s.ToPoint, cell), box);
+}
+} // namespace
+
+QRect EraserTool::hitBox(const ToolPointer& pointer)
+{
+    const QPoint& p = pointer.designPixel;
+    return QRect(QPoint(p.x() - 2, p.y() - 2), QPoint(p.x() + 2, p.y() + 2));
+}
+
+bool EraserTool::holdsNothing() const
+{
+    return m_cross.isEmpty() && m_quarters.isEmpty() && m_backStitches.isEmpty() && m_rhodes.isEmpty()
+        && m_knots.isEmpty();
+}
+
+bool EraserTool::takeBackStitch(Design& d, const ToolPointer& pointer)
+{
+    StitchOperations ops(d);
+    const QList<TBackStitch>& list = d.BackStitchList;
+    const QRect box = hitBox(pointer);
+    for (int i = int(list.size()) - 1; i >= 0; --i) {
+        if (!stitchMeets(list[i], box, pointer.cellSize))
+            continue;
+        TBackStitch taken = ops.backStitchesDelete(i, true);
+        taken.Index = i;
+        m_backStitches.append({i, taken});
+        return true;
+    }
+    return false;
+}
+
+bool EraserTool::takeRhode(Design& d, const ToolPointer& pointer)
+{
+    StitchOperations ops(d);
+    const QList<TRhodeRef>& list = d.RhodeList;
+    const QRect box = hitBox(pointer);
+    for (int i = int(list.size()) - 1; i >= 0; --i) {
+        const QList<TBackStitch>& stitches = list[i]->stitches;
+        for (auto s = stitches.crbegin(); s != stitches.crend(); ++s) {
+            if (!stitchMeets(*s, box, pointer.cellSize))
+                continue;
+            // The record keeps the rhode the list lets go of, not a copy of it.
+            TRhodeRef taken = ops.RhodeDelete(i, true);
+            taken->index = i;
+            m_rhodes.append({i, std::move(taken)});
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EraserTool::takeFrenchKnot(Design& d, const ToolPointer& pointer)
+{
+    StitchOperations ops(d);
+    const QList<TFrenchKnot>& list = d.FrenchKnotList;
+    const QPoint& p = pointer.designPixel;
+    for (int i = int(list.size()) - 1; i >= 0; --i) {
+        // Left and top edges of the box inclusive, right and bottom exclusive.
+        const QPoint c = pixelOf(list[i].Center, pointer.cellSize);
+        if (c.x() < p.x() - 2 || c.x() >= p.x() + 2 || c.y() < p.y() - 2 || c.y() >= p.y() + 2)
+            continue;
+        TFrenchKnot taken = ops.frenchKnotDelete(i, true);
+        taken.Index = i;
+        m_knots.append({i, taken});
+        return true;
+    }
+    return false;
+}
+
+// The quarters of the footprint around the quarter under the pointer, when that one holds a
+// stitch; already empty quarters are left alone.
+bool EraserTool::emptyQuarters(Design& d, const ToolPointer& pointer, int size)
+{
+    StitchOperations ops(d);
+    const TColor32 bg = ops.background();
+    if (!pointer.quarterInside || ops.quarterValue(pointer.quarter.x(), pointer.quarter.y()) == bg)
+        return false;
+    bool emptied = false;
+    for (const QPoint& q : PenFootprint::around(pointer.quarter, size)) {
+        if (!ops.hasQuarter(q.x(), q.y()))
+            continue;
+        const TColorRef value = ops.quarterValue(q.x(), q.y());
+        if (value == bg)
+            continue;
+        m_quarters.record(q, value);
+        ops.updateQPixel(q.x(), q.y(), true, bg);
+        emptied = true;
+    }
+    return emptied;
+}
+
+bool EraserTool::emptyCells(Design& d, const QPoint& centre, int size)
+{
+    StitchOperations ops(d);
+    const TColor32 bg = ops.background();
+    bool emptied = false;
+    for (const QPoint& p : PenFootprint::around(centre, size)) {
+        if (!ops.hasCell(p.x(), p.y()))
+            continue;
+        const TColorRef value = ops.cellValue(p.x(), p.y());
+        if (value == bg)
+            continue;
+        m_cross.record(p, value);
+        ops.updatePixel(p.x(), p.y(), true, bg);
+        emptied = true;
+    }
+    return emptied;
+}
+
+ToolFeedback EraserTool::press(ToolContext& context, const ToolPointer& pointer)
+{
+    if (m_held)
+        finish(context);
+    clear();
+    m_held = true;
+    m_lastCell = pointer.cell;
+    Design& d = context.design;
+    const int size = d.stitch.pensize();
+    if (context.backStitchesVisible) {
+        takeBackStitch(d, pointer);
+        takeRhode(d, pointer);
+    }
+    takeFrenchKnot(d, pointer);
+    emptyQuarters(d, pointer, size);
+    if (pointer.cellInside)
+        emptyCells(d, pointer.cell, size);
+    return {};
+}
+
+ToolFeedback EraserTool::move(ToolContext& context, const ToolPointer& pointer)
+{
+    if (!m_held)
+        return {};
+    Design& d = context.design;
+    const int size = d.stitch.pensize();
+    const bool quartersEmptied = emptyQuarters(d, pointer, size);
+    if (pointer.cell == m_lastCell && !quartersEmptied) {
+        ToolFeedback feedback;
+        feedback.showPosition = false;
+        return feedback;
+    }
+    m_lastCell = pointer.cell;
+    if (context.backStitchesVisible)
+        takeBackStitch(d, pointer);
+    emptyCells(d, pointer.cell, size);
+    return {};
+}
+
+ToolFeedback EraserTool::release(ToolContext& context, const ToolPointer&)
+{
+    finish(context);
+    return {};
+}
+
+void EraserTool::cancel(ToolContext& context)
+{
+    finish(context);
+}
+
+void EraserTool::reset()
+{
+    clear();
+    m_held = false;
+}
+
+void EraserTool::finish(ToolContext& context)
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    Design& d = context.design;
+    HistoryFactories::actionErase(d, m_cross, m_quarters, d.stitch.BackGroundColor, m_knots, m_rhodes, m_backStitches);
+    clear();
+}
+
+void EraserTool::clear()
+{
+    m_cross.clear();
+    m_quarters.clear();
+    m_backStitches.clear();
+    m_rhodes.clear();
+    m_knots.clear();
+}

@@ -1,0 +1,60 @@
+#include "editing/tools/RhodeTool.h"
+#include "editing/HistoryFactories.h"
+#include "editing/StitchOperations.h"
+#include "model/Design.h"
+#include "model/RhodeShapes.h"
+
+namespace {
+constexpr int kPreviewWidth = 3;
+} // namespace
+
+TRhodeRef RhodeTool::placement(const ToolContext& context, const ToolPointer& pointer)
+{
+    const Design& d = context.design;
+    const TColorRef color = d.stitch.drawcolor();
+    if (!pointer.pointInside || color == d.stitch.BackGroundColor || !context.rhodeShapes)
+        return nullptr;
+    const TRhodeRef shape = context.rhodeShapes->current();
+    if (!shape)
+        return nullptr;
+    return RhodeShapes::place(*shape, pointer.point, color, int(d.RhodeList.size()), d.width(), d.height());
+}
+
+ToolFeedback RhodeTool::press(ToolContext& context, const ToolPointer& pointer)
+{
+    const TRhodeRef rhode = placement(context, pointer);
+    if (!rhode)
+        return {};
+    StitchOperations(context.design).RhodeAdd(rhode, true);
+    // The record keeps its own copy, so nothing done to the placed rhode reaches it.
+    HistoryFactories::actionDrawRhode(context.design, *rhode);
+    return {};
+}
+
+ToolFeedback RhodeTool::move(ToolContext& context, const ToolPointer& pointer)
+{
+    ToolPreview preview;
+    if (const TRhodeRef rhode = placement(context, pointer)) {
+        for (const TBackStitch& s : rhode->stitches)
+            preview.lines.append({s.FromPoint, s.ToPoint, rhode->color, kPreviewWidth});
+    }
+    return showPreview(preview);
+}
+
+ToolFeedback RhodeTool::showPreview(const ToolPreview& preview)
+{
+    ToolFeedback feedback;
+    feedback.previewChanged = !(preview == m_preview);
+    m_preview = preview;
+    return feedback;
+}
+
+void RhodeTool::cancel(ToolContext&)
+{
+    m_preview = {};
+}
+
+void RhodeTool::reset()
+{
+    m_preview = {};
+}
