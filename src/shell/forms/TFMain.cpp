@@ -1,5 +1,7 @@
 #include "shell/forms/TFMain.h"
+#include "editing/tools/ToolBox.h"
 #include "model/Design.h"
+#include "model/RhodeShapes.h"
 #include "model/Translatable.h"
 #include "shell/Paths.h"
 #include "view/ColorList.h"
@@ -32,6 +34,8 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     , m_dialogs(std::make_unique<RealMainDialogs>(*this))
     , FMessageDlg(new TFMessageDlg(this))
     , FPalette(new TFPalette(this))
+    , m_tools(std::make_unique<ToolBox>())
+    , m_rhodeShapes(std::make_unique<RhodeShapes>())
 {
     setObjectName(QStringLiteral("TFMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/threadwright.svg")));
@@ -107,14 +111,6 @@ void TFMain::updateStatusPanels()
     StatusBarPanels[3]->setText(translate(TRANSLATABLE("Colors used")) + QStringLiteral(": %1 (%2)").arg(doc.usedColors()).arg(characters));
 }
 
-void TFMain::setMode(TMode value)
-{
-    if (value == fMode)
-        return;
-    fMode = value;
-    UpdateGUI();
-}
-
 void TFMain::notAvailableYet()
 {
     m_dialogs->inform(translate(TRANSLATABLE("This command is not available yet.")));
@@ -134,11 +130,8 @@ Answer TFMain::MyMessageDlg(const QString& message)
 
 void TFMain::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return && MenuMerge->isEnabled()) {
-        MenuMerge->trigger();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    if (!FormKeyDown(event->key()))
+        QMainWindow::keyPressEvent(event);
 }
 
 void TFMain::closeEvent(QCloseEvent* event)

@@ -4,11 +4,17 @@
 #include "model/SaveQuestions.h"
 #include "shell/GeneralSettings.h"
 #include "shell/forms/CaptionTable.h"
+#include <QIcon>
 #include <QMainWindow>
 #include <memory>
 
 class ColorList;
 class Design;
+class RhodeShapes;
+class Tool;
+class ToolBox;
+struct ToolContext;
+struct ToolFeedback;
 class MainDialogs;
 class QAction;
 class QActionGroup;
@@ -29,7 +35,8 @@ class TWorkView;
 //
 // The implementation is split by concern: TFMain.cpp (layout, listener, status bar),
 // TFMainActions.cpp (menus and tool bar), TFMainStartup.cpp (start-up, ResetGUI, UpdateGUI),
-// TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions).
+// TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
+// TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -74,7 +81,20 @@ public:
     void ButtonZoomDecClick();
     void ButtonHighlightClick(bool down);
     void setBackStitchesVisible(bool visible);
+
+    // The tools: pointer handlers (view pixels), keys, the rhodes pop-up.
+    void ImageMouseDown(const QPoint& pixel, Qt::MouseButtons buttons);
     void ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons);
+    void ImageMouseUp(const QPoint& pixel, Qt::MouseButtons buttons);
+    // True when the key was the window's; the window sees keys before its controls.
+    bool FormKeyDown(int key);
+    void refreshRhodePopup();
+    void MenuItemRhodeClick(int index);
+    void RhodeButtonUpdateImage(int index);
+    void ButtonRhodeClick();
+    const RhodeShapes& rhodeShapes() const { return *m_rhodeShapes; }
+    // The tool of the current mode, or null.
+    Tool* currentTool() const;
 
     // Names of the tool bar entries in order, "|" for separators (tests check the order).
     QStringList toolBarEntries() const;
@@ -106,6 +126,9 @@ public:
     QToolButton* ButtonRhode;
     QAction *ButtonBackStitchDraw, *ButtonOutline, *ButtonPipette, *ButtonErase, *ButtonSwitchColors, *ButtonInsert;
     QToolButton *DropDownPenSize, *DropDownFillFactor;
+    QMenu* PopupPenSize;
+    // The pictures of the rhodes shapes, one per item of the rhodes pop-up.
+    QList<QIcon> ILRhodes;
     QAction *ButtonRotateRight, *ButtonRotateLeft, *ButtonMirrorHorizontal, *ButtonMirrorVertical;
 
     QSplitter* Splitter1;
@@ -165,6 +188,14 @@ private:
     void showMessages(const QStringList& messages);
     bool openInto(const QString& fileName, bool knitting);
 
+    // Tools: what they read, the window's part of entering a mode, and ending a gesture.
+    ToolContext toolContext();
+    void applyFeedback(Tool& tool, const ToolFeedback& feedback);
+    void applyModeControls();
+    void finishGesture();
+    void showPointerPosition(const QPoint& pixel, Qt::MouseButtons buttons);
+    void loadRhodeShapes(const QString& rhodesPath, QStringList& messages);
+
     std::unique_ptr<Design> m_design;
     std::unique_ptr<ColorList> m_colorList;
     std::unique_ptr<SettingsStore> m_store;
@@ -191,6 +222,9 @@ private:
     int ZoomFactor = 8;
     int m_zoomIndex = 6;
     TMode m_returnMode = modDraw;
+    std::unique_ptr<ToolBox> m_tools;
+    std::unique_ptr<RhodeShapes> m_rhodeShapes;
+    bool m_rhodesMessageShown = false;
     // The file the open design was read from or last saved to.
     QString m_openedFile;
 };

@@ -223,6 +223,7 @@ void TFMain::createToolBar()
     ButtonInsert = add(toolAction(QStringLiteral("ButtonInsert"), QStringLiteral("insert"), modInsert));
     separator();
     DropDownPenSize = addButton(dropDown(QStringLiteral("DropDownPenSize"), QStringLiteral("pensize-1"), QToolButton::InstantPopup));
+    PopupPenSize = DropDownPenSize->menu();
     for (int size = 1; size <= 4; ++size) {
         QAction* a = DropDownPenSize->menu()->addAction(icon(QStringLiteral("pensize-%1").arg(size)), QStringLiteral("%1 px").arg(size));
         a->setObjectName(QStringLiteral("N%1Click").arg(size));
@@ -235,8 +236,16 @@ void TFMain::createToolBar()
     ButtonMirrorHorizontal = add(plainAction(QStringLiteral("ButtonMirrorHorizontal"), QStringLiteral("mirror-horizontal")));
     ButtonMirrorVertical = add(plainAction(QStringLiteral("ButtonMirrorVertical"), QStringLiteral("mirror-vertical")));
 
-    connect(Undo1, &QAction::triggered, this, [this] { m_design->History.Undo(); });
-    connect(Redo1, &QAction::triggered, this, [this] { m_design->History.Redo(); });
+    // A gesture in progress is recorded first, so the history always matches the design.
+    connect(Undo1, &QAction::triggered, this, [this] {
+        finishGesture();
+        m_design->History.Undo();
+    });
+    connect(Redo1, &QAction::triggered, this, [this] {
+        finishGesture();
+        m_design->History.Redo();
+    });
+    connect(ButtonRhode, &QToolButton::clicked, this, &TFMain::ButtonRhodeClick);
     connect(ButtonBackStitch, &QAction::triggered, this, [this](bool on) {
         // While back stitches are drawn they stay visible.
         setBackStitchesVisible(fMode == modBackStitch || on);

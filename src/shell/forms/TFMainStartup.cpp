@@ -1,5 +1,6 @@
 // The start-up initialisation of the main window and the two states of its controls.
 #include "conversion/DesignCreation.h"
+#include "editing/tools/ToolBox.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/Startup.h"
@@ -36,6 +37,7 @@ std::unique_ptr<Design> TFMain::prepareDesign()
         messages << design->stitch.translate(TRANSLATABLE("Could not isntall font."));
     m_fontRegistered = true;
     messages += Startup::loadCatalogues(*design);
+    loadRhodeShapes(design->stitch.RhodesPath, messages);
     design->stitch.InstallPath = install;
     m_store->sync();
     if (!messages.isEmpty())
@@ -46,6 +48,9 @@ std::unique_ptr<Design> TFMain::prepareDesign()
 // Makes a prepared design the open one and shows it.
 void TFMain::installDesign(std::unique_ptr<Design> design)
 {
+    // A gesture in progress belonged to the design that goes.
+    m_tools->resetAll();
+    Image->setPreview({});
     if (m_design)
         m_design->setListener(nullptr);
     m_design = std::move(design);

@@ -1,5 +1,4 @@
-// The view commands of the main window: zoom, visibility of the layers, highlight and the
-// pointer position in the status bar.
+// The view commands of the main window: zoom, visibility of the layers and highlight.
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
 #include "view/ViewGeometry.h"
@@ -24,8 +23,12 @@ void TFMain::createZoomMenu()
 
 void TFMain::connectView()
 {
+    connect(Image, &TWorkView::pointerPressed, this,
+        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers) { ImageMouseDown(pixel, buttons); });
     connect(Image, &TWorkView::pointerMoved, this,
         [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers) { ImageMouseMove(pixel, buttons); });
+    connect(Image, &TWorkView::pointerReleased, this,
+        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers) { ImageMouseUp(pixel, buttons); });
     connect(Image, &TWorkView::zoomRequested, this, [this](int steps) { setZoomIndex(m_zoomIndex + steps); });
 }
 
@@ -52,14 +55,14 @@ void TFMain::ButtonZoomDecClick()
     ButtonZoomDec->setEnabled(true);
 }
 
+// Highlighting remembers the mode it interrupts and goes back to it.
 void TFMain::ButtonHighlightClick(bool down)
 {
     if (down) {
-        m_returnMode = fMode;
+        if (fMode != modHighlight)
+            m_returnMode = fMode;
         setMode(modHighlight);
-        Image->setHighlight(true, m_design->stitch.drawcolor());
     } else {
-        Image->setHighlight(false, 0);
         setMode(m_returnMode);
     }
 }
@@ -69,17 +72,4 @@ void TFMain::setBackStitchesVisible(bool visible)
     fBackStitchesVisible = visible;
     ButtonBackStitch->setChecked(visible);
     Image->setBackStitchesVisible(visible);
-}
-
-// The pointer position in the grid of the current tool: half-cell points for back stitches and
-// rhodes, quarter cells for the quarter pen while its button is held, whole cells otherwise.
-void TFMain::ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons)
-{
-    const ViewGeometry& g = Image->geometry();
-    QPoint at = g.cellAt(pixel);
-    if (fMode == modBackStitch || fMode == modRhode || fMode == modOutline)
-        at = g.halfPointAt(pixel);
-    else if (fMode == modQDraw && buttons != Qt::NoButton)
-        at = g.quarterAt(pixel);
-    StatusBarPanels[0]->setText(QStringLiteral("X: %1  Y: %2").arg(at.x() + 1).arg(at.y() + 1));
 }

@@ -88,6 +88,23 @@ void TWorkView::stitchesChanged()
     redrawAll();
 }
 
+void TWorkView::setPreview(const ToolPreview& preview)
+{
+    if (preview == m_options.preview)
+        return;
+    const QRect before = ChartRenderer::previewRect(m_options.preview, m_geometry);
+    m_options.preview = preview;
+    if (!m_frameValid)
+        return;
+    for (const QRect& changed : {before, ChartRenderer::previewRect(preview, m_geometry)}) {
+        const QRect rect = changed.intersected(m_frame.rect());
+        if (rect.isEmpty())
+            continue;
+        renderRegion(rect);
+        viewport()->update(rect);
+    }
+}
+
 void TWorkView::renderRegion(const QRect& region)
 {
     if (m_design)

@@ -34,6 +34,8 @@ public:
     void redrawAll();
     // Back stitches or rhodes were added, removed or moved.
     void stitchesChanged();
+    // The tool's preview, drawn over the design; only the pixels it leaves and covers repaint.
+    void setPreview(const ToolPreview& preview);
 
     // The rendered frame (tests compare its pixels).
     const QImage& frame();
