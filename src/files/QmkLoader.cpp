@@ -22,8 +22,12 @@ std::vector<TColor32> cellPixels(const qmkFile& file, TColor32 background)
     return pixels;
 }
 
-void fillLayer(TBitmap32& layer, int width, int height, const qmkFile::Cells& cells, const std::vector<TColor32>& pixels)
+// Builds a layer from the file's cells and counts the cells of every cell value on the way, so
+// the recount does not have to visit millions of pixels again.
+void fillLayer(TBitmap32& layer, int width, int height, const qmkFile::Cells& cells, const std::vector<TColor32>& pixels,
+    std::vector<qint64>& valueCounts)
 {
+    valueCounts.assign(size_t(1) << 16, 0);
     layer.SetSize(width, height);
     const uchar* stored = cells.data();
     const TColor32 empty = pixels[quint16(-1)];
@@ -33,11 +37,29 @@ void fillLayer(TBitmap32& layer, int width, int height, const qmkFile::Cells& ce
         const int present = int(qBound(qint64(0), cells.present() - first, qint64(width)));
         if (present > 0) {
             const uchar* row = stored + 4 * first;
-            for (int x = 0; x < present; ++x)
-                line[x] = pixels[quint16(qmkFile::Cells::valueAt(row, x))];
+            for (int x = 0; x < present; ++x) {
+                const quint16 value = quint16(qmkFile::Cells::valueAt(row, x));
+                line[x] = pixels[value];
+                ++valueCounts[value];
+            }
         }
         std::fill(line + present, line + width, empty);
     }
+}
+
+// The cell counts of the values that name a colour, as colours.
+ColorUsage::LayerCounts countsOf(const qmkFile& file, const std::vector<qint64>& crossValues, const std::vector<qint64>& quarterValues)
+{
+    ColorUsage::LayerCounts counted;
+    const size_t named = qMin(file.Colors.size(), size_t(qmkFile::kMaxColorPositions) + 1);
+    for (size_t k = 0; k < named; ++k) {
+        const TColorRef color = colorRefFromColor32(stitchPixel(file.Colors[k].matchColor));
+        if (crossValues[k] > 0)
+            counted.cross.emplace_back(color, crossValues[k]);
+        if (quarterValues[k] > 0)
+            counted.quarters.emplace_back(color, quarterValues[k]);
+    }
+    return counted;
 }
 
 void appendLists(const qmkFile& file, Design& design)
@@ -138,15 +160,18 @@ void drawWithFirstColor(TStitch& doc)
 }
 } // namespace
 
-void QmkLoader::applyRecord(const qmkFile& file, Design& design)
+ColorUsage::LayerCounts QmkLoader::applyRecord(const qmkFile& file, Design& design)
 {
     TStitch& doc = design.stitch;
     doc.Title = doc.DefaultTitle;
     doc.comment.clear();
     doc.BackGroundColor = color32FromColorRef(TColorRef(file.bg));
     const std::vector<TColor32> pixels = cellPixels(file, doc.BackGroundColor);
-    fillLayer(design.CrossLayer, file.width, file.height, file.Pixels, pixels);
-    fillLayer(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels);
+    std::vector<qint64> crossValues;
+    std::vector<qint64> quarterValues;
+    fillLayer(design.CrossLayer, file.width, file.height, file.Pixels, pixels, crossValues);
+    fillLayer(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels, quarterValues);
+    const ColorUsage::LayerCounts counted = countsOf(file, crossValues, quarterValues);
     appendLists(file, design);
 
     doc.setColorsname(file.colorsname);
@@ -162,11 +187,12 @@ void QmkLoader::applyRecord(const qmkFile& file, Design& design)
         doc.Title = file.titleBlockTitle;
         doc.comment = file.titleBlockLines;
     }
+    return counted;
 }
 
-int QmkLoader::finish(Design& design)
+int QmkLoader::finish(Design& design, const ColorUsage::LayerCounts& counted)
 {
-    const int added = ColorUsage::CalcColorUsage(design);
+    const int added = ColorUsage::CalcColorUsage(design, counted);
     drawWithFirstColor(design.stitch);
     return added;
 }
@@ -177,10 +203,10 @@ Status LoadQMK(const QString& fileName, Design& freshDesign, QList<Status>* warn
     const Status read = ReadQMK(file, fileName);
     if (!read)
         return read;
-    QmkLoader::applyRecord(file, freshDesign);
+    const ColorUsage::LayerCounts counted = QmkLoader::applyRecord(file, freshDesign);
     const bool truncated = file.truncated;
     file = qmkFile();
-    const int added = QmkLoader::finish(freshDesign);
+    const int added = QmkLoader::finish(freshDesign, counted);
     if (!warnings)
         return Status::ok();
     if (truncated) {

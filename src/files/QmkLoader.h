@@ -1,4 +1,5 @@
 #pragma once
+#include "model/ColorUsage.h"
 #include "model/Status.h"
 #include <QList>
 #include <QString>
@@ -23,9 +24,10 @@ Status LoadQMK(const QString& fileName, Design& freshDesign, QList<Status>* warn
 
 namespace QmkLoader {
 // Builds the design from a record that read without error: layers, lists, background, colour
-// table, palette, symbol set and font, lengths, title and description. Counts stay at zero.
-void applyRecord(const qmkFile& file, Design& design);
+// table, palette, symbol set and font, lengths, title and description. Counts stay at zero; the
+// stitched cells of each colour, counted while the layers were built, are returned for finish.
+ColorUsage::LayerCounts applyRecord(const qmkFile& file, Design& design);
 // Recounts the colour usage and puts the drawing colour on the colour list's first colour.
 // Returns how many stitch colours were missing from the colour table and were added.
-int finish(Design& design);
+int finish(Design& design, const ColorUsage::LayerCounts& counted);
 } // namespace QmkLoader

@@ -1,5 +1,7 @@
 #pragma once
 #include "imaging/ColorValues.h"
+#include <utility>
+#include <vector>
 
 class Design;
 
@@ -11,6 +13,15 @@ namespace ColorUsage {
 // that is not in the colour table gets a nameless entry without symbol, so nothing is lost;
 // returns how many such entries were added.
 int CalcColorUsage(Design& design);
+
+// Stitched cells per colour, for a reader that counted them while it built the layers.
+struct LayerCounts
+{
+    std::vector<std::pair<TColorRef, qint64>> cross;
+    std::vector<std::pair<TColorRef, qint64>> quarters;
+};
+// The same recount with the layers' counts given instead of counted again.
+int CalcColorUsage(Design& design, const LayerCounts& counted);
 
 // The two transitions: a colour's count rising from 0, and falling to 0.
 void colorBecameUsed(Design& design, TColorRef color);
