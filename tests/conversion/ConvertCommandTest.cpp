@@ -1,8 +1,8 @@
 // threadwright-cli convert, in-process through CommandProcessor, and once as a real process for
 // the exit code and stderr.
-#include "CliDelegate.h"
 #include "CliSession.h"
 #include "CommandProcessor.h"
+#include "support/RecordingDelegate.h"
 #include "conversion/PictureConversion.h"
 #include "conversion/PictureLoader.h"
 #include "files/DesignFiles.h"
@@ -16,15 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-class RecordingDelegate : public CliDelegate
-{
-public:
-    QString printed;
-    QStringList errors;
-    void out(const QString& text) override { printed += text; }
-    void err(const QString& text) override { errors << text; }
-};
-
 const QString kDmc = QStringLiteral("DMC Stranded Cotton v1");
 
 class ConvertCommandTest : public ::testing::Test

@@ -1,7 +1,7 @@
 // threadwright-cli info and save-as, in-process through CommandProcessor, and once each as a
 // real process for the exit code and stderr.
-#include "CliDelegate.h"
 #include "CommandProcessor.h"
+#include "support/RecordingDelegate.h"
 #include "files/QmkWriter.h"
 #include "model/ColorUsage.h"
 #include "support/QmkTestFiles.h"
@@ -18,15 +18,6 @@
 using namespace QmkTestFiles;
 
 namespace {
-class RecordingDelegate : public CliDelegate
-{
-public:
-    QString printed;
-    QStringList errors;
-    void out(const QString& text) override { printed += text; }
-    void err(const QString& text) override { errors << text; }
-};
-
 class DesignCommands : public ::testing::Test
 {
 protected:

@@ -1,7 +1,7 @@
 // threadwright-cli palettes and symbols, in-process through CommandProcessor over a data folder
 // of their own, and once as a real process over the shipped data.
-#include "CliDelegate.h"
 #include "CommandProcessor.h"
+#include "support/RecordingDelegate.h"
 #include "model/Windows1252.h"
 #include "shell/Paths.h"
 #include "support/TestEnvironment.h"
@@ -16,20 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-class RecordingDelegate : public CliDelegate
-{
-public:
-    QString printed;
-    QStringList errors;
-    void out(const QString& text) override { printed += text; }
-    void err(const QString& text) override { errors << text; }
-    void clear()
-    {
-        printed.clear();
-        errors.clear();
-    }
-};
-
 void writeLines(const QString& path, const QStringList& lines)
 {
     QFile f(path);
@@ -145,7 +131,7 @@ TEST_F(CatalogueCommands, SymbolsPlainAndJson)
     ASSERT_EQ(delegate.errors.size(), 1);
     EXPECT_TRUE(delegate.errors[0].contains(dataFile(QStringLiteral("characters/c.chr"))));
 
-    delegate.clear();
+    delegate = RecordingDelegate();
     ASSERT_EQ(run({QStringLiteral("symbols"), QStringLiteral("--json")}), 0);
     const QJsonArray sets = QJsonDocument::fromJson(delegate.printed.toUtf8()).array();
     ASSERT_EQ(sets.size(), 2);
@@ -166,7 +152,7 @@ TEST_F(CatalogueCommands, WrongUsageExitsWithTwoAndOneErrorLine)
         {"palettes", "--bogus"}, {"palettes", "extra"}, {"symbols", "--json", "x"}, {"symbols", "--data-dir"}};
     for (const QStringList& arguments : wrong) {
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
-        delegate.clear();
+        delegate = RecordingDelegate();
         EXPECT_EQ(run(arguments), 2);
         EXPECT_TRUE(delegate.printed.isEmpty());
         EXPECT_EQ(delegate.errors.size(), 1);
