@@ -225,6 +225,8 @@ private:
     std::unique_ptr<ToolBox> m_tools;
     std::unique_ptr<RhodeShapes> m_rhodeShapes;
     bool m_rhodesMessageShown = false;
+    // The colour counts the colour list showed when it was last brought up to date.
+    QHash<TColorRef, int> m_shownCounts;
     // The file the open design was read from or last saved to.
     QString m_openedFile;
 };

@@ -55,6 +55,7 @@ void TFMain::installDesign(std::unique_ptr<Design> design)
         m_design->setListener(nullptr);
     m_design = std::move(design);
     m_colorList = std::make_unique<ColorList>(*m_design);
+    m_shownCounts.clear();
     m_colorList->setSortOrder(ColorList::SortOrder(std::max(0, PanelLeft->ComboSort->currentIndex())));
     PanelLeft->setSource(m_colorList.get(), m_design.get());
     m_design->setListener(this);
