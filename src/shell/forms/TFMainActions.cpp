@@ -359,6 +359,9 @@ void TFMain::createCaptionTable()
     c.add(TRANSLATABLE("Replace color"), hint(ButtonSwitchColors));
     c.add(TRANSLATABLE("Insert row(s)/column(s)"), hint(ButtonInsert));
     c.add(TRANSLATABLE("Pen size"), hint(DropDownPenSize));
+    const QList<QAction*> penSizes = PopupPenSize->actions();
+    for (int i = 0; i < penSizes.size(); ++i)
+        c.add(TRANSLATABLE("%1 px"), [item = penSizes[i], i](const QString& t) { item->setText(t.arg(i + 1)); });
     const auto sortItem = [this](int i) { return [this, i](const QString& t) { PanelLeft->ComboSort->setItemText(i, t); }; };
     c.add(TRANSLATABLE("by palette"), sortItem(0));
     c.add(TRANSLATABLE("by name"), sortItem(1));

@@ -211,7 +211,8 @@ TEST_F(TFMainTools, CursorsAndThePenSizeButtonFollowTheMode)
         EXPECT_FALSE(main->DropDownFillFactor->isEnabled());
     }
     main->ButtonDraw->trigger();
-    main->DropDownPenSize->menu()->actions()[2]->trigger(); // "3 px"
+    ASSERT_EQ(main->DropDownPenSize->menu()->actions()[2]->text(), QStringLiteral("3 px"));
+    main->DropDownPenSize->menu()->actions()[2]->trigger();
     EXPECT_EQ(design().stitch.pensize(), 3);
     drag({cellPixel(5, 5)});
     EXPECT_EQ(cellColour(5, 4), design().stitch.drawcolor());
@@ -257,4 +258,37 @@ TEST_F(TFMainTools, PipetteAndReplaceColourWithTheMouse)
     EXPECT_EQ(cellColour(1, 1), second);
     EXPECT_EQ(cellColour(2, 1), second);
     EXPECT_EQ(design().History.count(), 2);
+}
+
+TEST_F(TFMainTools, TheCursorToolDragsTheDesignAlong)
+{
+    main->ButtonCursor->trigger();
+    main->Image->scrollTo(10, 10);
+    drag({cellPixel(4, 5), cellPixel(2, 1)});
+    EXPECT_EQ(main->Image->geometry().h, 12);
+    EXPECT_EQ(main->Image->geometry().v, 14);
+    EXPECT_EQ(design().History.count(), 0);
+}
+
+TEST_F(TFMainTools, ReplacingTheDesignDropsTheGestureInProgress)
+{
+    auto* dialogs = new ScriptedDialogs;
+    main->setDialogs(std::unique_ptr<MainDialogs>(dialogs));
+    NewDesignChoice small;
+    small.width = 10;
+    small.height = 10;
+    dialogs->newDesigns << small;
+    main->ButtonBackStitchDraw->trigger();
+    click(pointPixel(2, 2));
+    QTest::mouseMove(view, pointPixel(6, 6));
+    main->ButtonDraw->trigger();
+    QTest::mousePress(view, Qt::LeftButton, {}, cellPixel(1, 1));
+    QTest::mouseMove(view, cellPixel(2, 1));
+    main->MenuNewClick();
+    ASSERT_EQ(design().width(), 10);
+    QTest::mouseMove(view, cellPixel(3, 1));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, cellPixel(3, 1));
+    EXPECT_EQ(design().History.count(), 0);
+    EXPECT_TRUE(design().isEmptyCell(3, 1)) << "the stroke ended with the design it began on";
+    EXPECT_TRUE(main->Image->options().preview.isEmpty());
 }
