@@ -79,6 +79,13 @@ bool BoundedReader::fits(qint64 count, qint64 itemBytes)
     return fitting;
 }
 
+bool BoundedReader::fits(qint64 count, qint64 itemBytes, qint64 maxCount)
+{
+    if (count > maxCount)
+        m_refused = true;
+    return fits(count, itemBytes);
+}
+
 qint64 BoundedReader::itemsPresent(qint64 count, qint64 itemBytes) const
 {
     if (count <= 0 || itemBytes <= 0)

@@ -58,6 +58,10 @@ public:
     // Whether `count` items of `itemBytes` each can stand in the claimed rest of the input;
     // refuses (and marks the reader) when not. The position does not move.
     bool fits(qint64 count, qint64 itemBytes);
+    // The same, and refuses a count beyond `maxCount` too: a format's own limit.
+    bool fits(qint64 count, qint64 itemBytes, qint64 maxCount);
+    // Refuses the input for a value the caller's format does not allow.
+    void refuse() { m_refused = true; }
     // How many whole items of `itemBytes` are really present, at most `count`: the most a
     // caller may reserve after `fits` said yes.
     qint64 itemsPresent(qint64 count, qint64 itemBytes) const;

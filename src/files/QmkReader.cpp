@@ -2,7 +2,9 @@
 #include "files/QmkReader.h"
 #include "files/BoundedReader.h"
 #include "model/DesignLimits.h"
+#include "model/Windows1252.h"
 #include <cstring>
+#include <limits>
 
 namespace {
 constexpr qint64 kCellBytes = BoundedReader::kI32Bytes;
@@ -15,6 +17,30 @@ constexpr qint64 kRhodeBytes = 4 * BoundedReader::kI32Bytes;
 constexpr qint64 kRhodeStitchBytes = 4 * BoundedReader::kI32Bytes;
 // The smallest description line: an empty string.
 constexpr qint64 kLineBytes = BoundedReader::kI32Bytes;
+
+// What a design file can make the reader hold besides its cells, which DesignLimits bound.
+// Back stitches and french knots take about as many bytes in memory as in the file, so the
+// file's size bounds them; the items below take several times their smallest size in the file
+// and have their own limits, each far beyond what the program writes. A longer string or a
+// larger count refuses the file.
+// - Strings: qmkFile::kMaxStringBytes, the most the writer writes.
+// - Colours: the table holds the design's palette, a few hundred colours.
+constexpr qint32 kMaxColors = 1 << 16;
+// - Description lines of the title block.
+constexpr qint32 kMaxDescriptionLines = 1 << 16;
+// - Rhodes: a million, far more than a chart can show.
+constexpr qint32 kMaxRhodes = 1 << 20;
+
+// How far a stitch point may lie from the design's corner, in half cells. A saved excerpt keeps
+// the stitches outside it, moved with it, so points do lie off the design, but never further
+// than a few times the largest design; a point beyond this is damage, and the view's arithmetic
+// on it would overflow.
+constexpr qint32 kMaxPointDistance = 1 << 24;
+
+bool pointAllowed(const QPoint& p)
+{
+    return qAbs(qint64(p.x())) <= kMaxPointDistance && qAbs(qint64(p.y())) <= kMaxPointDistance;
+}
 
 // Colour values in files are thread colour values; only the low three bytes mean anything.
 TColorRef colorValue(qint32 stored)
@@ -49,13 +75,21 @@ private:
 
     TBlockHeader header();
     QString text();
-    // A count of items of at least `itemBytes` each; 0 when the file ended before it.
-    qint32 count(qint64 itemBytes);
+    // A count of items of at least `itemBytes` each, at most `maxCount`; 0 when the file ended
+    // before it or refused it.
+    qint32 count(qint64 itemBytes, qint64 maxCount = std::numeric_limits<qint32>::max());
     Status damaged() const;
 
     qmkFile& m_file;
     BoundedReader m_in;
     QString m_fileName;
+    // Why the parse stopped, and at which byte.
+    enum class Refusal { None, BeyondFile, BeyondLimit, FarPoint };
+    void refuseAt(qint64 at, Refusal why);
+    // Refuses a stitch whose points lie too far off the design; false then.
+    bool checkPoints(qint64 at, const QPoint& from, const QPoint& to);
+
+    Refusal m_refusal = Refusal::None;
     qint64 m_badAt = -1;
     bool m_sizeRead = false;
 };
@@ -78,27 +112,56 @@ TBlockHeader QmkParser::header()
 QString QmkParser::text()
 {
     const qint64 at = m_in.pos();
-    QString s = m_in.str();
-    if (m_in.refused() && m_badAt < 0)
-        m_badAt = at;
-    return s;
+    const qint32 length = m_in.i32();
+    if (!m_in.ok() || length == 0)
+        return QString();
+    if (!m_in.fits(length, BoundedReader::kU8Bytes, qmkFile::kMaxStringBytes)) {
+        refuseAt(at, length > qmkFile::kMaxStringBytes ? Refusal::BeyondLimit : Refusal::BeyondFile);
+        return QString();
+    }
+    return Windows1252::toUnicode(m_in.bytes(length));
 }
 
-qint32 QmkParser::count(qint64 itemBytes)
+qint32 QmkParser::count(qint64 itemBytes, qint64 maxCount)
 {
     const qint64 at = m_in.pos();
     const qint32 n = m_in.i32();
     if (!m_in.ok())
         return 0;
-    if (!m_in.fits(n, itemBytes)) {
-        m_badAt = at;
+    if (!m_in.fits(n, itemBytes, maxCount)) {
+        refuseAt(at, n > maxCount ? Refusal::BeyondLimit : Refusal::BeyondFile);
         return 0;
     }
     return n;
 }
 
+void QmkParser::refuseAt(qint64 at, Refusal why)
+{
+    m_in.refuse();
+    if (m_refusal != Refusal::None)
+        return;
+    m_refusal = why;
+    m_badAt = at;
+}
+
+bool QmkParser::checkPoints(qint64 at, const QPoint& from, const QPoint& to)
+{
+    if (pointAllowed(from) && pointAllowed(to))
+        return true;
+    refuseAt(at, Refusal::FarPoint);
+    return false;
+}
+
 Status QmkParser::damaged() const
 {
+    if (m_refusal == Refusal::BeyondLimit) {
+        return Status::error(TRANSLATABLE("The file %1 is damaged: the count or length at byte %2 is larger than any design file holds."),
+            {m_fileName, QString::number(m_badAt)});
+    }
+    if (m_refusal == Refusal::FarPoint) {
+        return Status::error(TRANSLATABLE("The file %1 is damaged: the stitch at byte %2 lies far outside any design."),
+            {m_fileName, QString::number(m_badAt)});
+    }
     return Status::error(TRANSLATABLE("The file %1 is damaged: the count or length at byte %2 does not fit in the file."),
         {m_fileName, QString::number(m_badAt)});
 }
@@ -176,7 +239,7 @@ void QmkParser::readColors()
 {
     m_file.ColorsBlockHeader = header();
     const bool numberAsText = m_file.ColorsBlockHeader.version >= 1;
-    const qint32 n = count(kColorEntryBytes);
+    const qint32 n = count(kColorEntryBytes, kMaxColors);
     m_file.Colors.reserve(size_t(m_in.itemsPresent(n, kColorEntryBytes)));
     for (qint32 k = 0; k < n; ++k) {
         TColorInfo info;
@@ -208,11 +271,12 @@ void QmkParser::readBackStitches()
     m_file.BackStitches.reserve(m_in.itemsPresent(n, kBackStitchBytes));
     for (qint32 k = 0; k < n; ++k) {
         TBackStitch s;
+        const qint64 at = m_in.pos();
         const qint32 x1 = m_in.i32(), y1 = m_in.i32(), x2 = m_in.i32(), y2 = m_in.i32();
         s.FromPoint = QPoint(qint32(quint32(x1) * scale), qint32(quint32(y1) * scale));
         s.ToPoint = QPoint(qint32(quint32(x2) * scale), qint32(quint32(y2) * scale));
         s.Color = colorValue(m_in.i32());
-        if (!m_in.ok())
+        if (!m_in.ok() || !checkPoints(at, s.FromPoint, s.ToPoint))
             break;
         m_file.BackStitches.append(s);
     }
@@ -225,7 +289,7 @@ void QmkParser::readTitle()
         return;
     m_file.hasTitleBlock = true;
     m_file.titleBlockTitle = text();
-    const qint32 n = count(kLineBytes);
+    const qint32 n = count(kLineBytes, kMaxDescriptionLines);
     for (qint32 k = 0; k < n; ++k) {
         const QString line = text();
         if (!m_in.ok())
@@ -241,10 +305,11 @@ void QmkParser::readFrenchKnots()
     m_file.frenchKnots.reserve(m_in.itemsPresent(n, kFrenchKnotBytes));
     for (qint32 k = 0; k < n; ++k) {
         TFrenchKnot knot;
+        const qint64 at = m_in.pos();
         const qint32 x = m_in.i32(), y = m_in.i32();
         knot.Center = QPoint(x, y);
         knot.Color = colorValue(m_in.i32());
-        if (!m_in.ok())
+        if (!m_in.ok() || !checkPoints(at, knot.Center, knot.Center))
             break;
         m_file.frenchKnots.append(knot);
     }
@@ -253,7 +318,7 @@ void QmkParser::readFrenchKnots()
 void QmkParser::readRhodes()
 {
     m_file.RhodesBlockHeader = header();
-    const qint32 n = count(kRhodeBytes);
+    const qint32 n = count(kRhodeBytes, kMaxRhodes);
     m_file.Rhodes.reserve(size_t(m_in.itemsPresent(n, kRhodeBytes)));
     for (qint32 k = 0; k < n; ++k) {
         TRhode rhode;
@@ -264,11 +329,12 @@ void QmkParser::readRhodes()
         rhode.stitches.reserve(m_in.itemsPresent(stitches, kRhodeStitchBytes));
         for (qint32 i = 0; i < stitches; ++i) {
             TBackStitch s;
+            const qint64 at = m_in.pos();
             const qint32 x1 = m_in.i32(), y1 = m_in.i32(), x2 = m_in.i32(), y2 = m_in.i32();
             s.FromPoint = QPoint(x1, y1);
             s.ToPoint = QPoint(x2, y2);
             s.Color = rhode.color;
-            if (!m_in.ok())
+            if (!m_in.ok() || !checkPoints(at, s.FromPoint, s.ToPoint))
                 break;
             rhode.stitches.append(s);
         }

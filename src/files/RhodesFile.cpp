@@ -37,8 +37,9 @@ public:
     QList<TRhodeRef> read(const XmlElement& root)
     {
         QList<TRhodeRef> shapes;
-        for (int i = 0; i < root.childCount() && !bad; ++i) {
-            TRhodeRef shape = readShape(root.child(i));
+        const QList<XmlElement> elements = root.children();
+        for (int i = 0; i < elements.size() && !bad; ++i) {
+            TRhodeRef shape = readShape(elements[i]);
             if (bad)
                 badShape = i + 1;
             else
@@ -82,8 +83,9 @@ private:
         shape->original = boolean(e, kOriginal);
         const XmlElement stitches = e.childByName(kStitches);
         const int maxX = 2 * shape->width, maxY = 2 * shape->height;
-        for (int i = 0; i < stitches.childCount() && !bad; ++i) {
-            const XmlElement s = stitches.child(i);
+        for (const XmlElement& s : stitches.children()) {
+            if (bad)
+                break;
             const int fromX = integer(s, kFromX, 0, maxX);
             const int fromY = integer(s, kFromY, 0, maxY);
             const int toX = integer(s, kToX, 0, maxX);

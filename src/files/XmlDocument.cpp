@@ -2,6 +2,7 @@
 #include "files/XmlDocument.h"
 #include "files/SafeFileWriter.h"
 #include <QFile>
+#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
 
@@ -26,6 +27,14 @@ XmlElement XmlElement::child(int index) const
     return XmlElement(index < 0 ? QDomElement() : e);
 }
 
+QList<XmlElement> XmlElement::children() const
+{
+    QList<XmlElement> list;
+    for (QDomElement e = m_element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        list.append(XmlElement(e));
+    return list;
+}
+
 XmlElement XmlElement::addChild(const QString& name)
 {
     if (m_element.isNull())
@@ -34,6 +43,33 @@ XmlElement XmlElement::addChild(const QString& name)
     m_element.appendChild(child);
     return XmlElement(child);
 }
+
+namespace {
+QString tooLarge()
+{
+    return QStringLiteral("larger than %1 bytes").arg(XmlDocument::kMaxFileBytes);
+}
+
+// False, with the place, when elements are nested deeper than kMaxDepth. Errors of the XML
+// itself are left to the parser, which reports them.
+bool withinDepth(const QByteArray& bytes, QString& message, int& line, int& column)
+{
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > XmlDocument::kMaxDepth) {
+            message = QStringLiteral("elements nested deeper than %1 levels").arg(XmlDocument::kMaxDepth);
+            line = int(reader.lineNumber());
+            column = int(reader.columnNumber());
+            return false;
+        }
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return true;
+}
+} // namespace
 
 XmlDocument XmlDocument::create(const QString& rootName)
 {
@@ -52,8 +88,13 @@ std::optional<XmlDocument> XmlDocument::load(const QString& fileName, Status* st
             *status = Status::error(TRANSLATABLE("Could not read the file %1: %2"), {fileName, file.errorString()});
         return std::nullopt;
     }
+    if (file.size() > kMaxFileBytes) {
+        if (status)
+            *status = Status::error(TRANSLATABLE("The file %1 is not readable XML: %2"), {fileName, tooLarge()});
+        return std::nullopt;
+    }
     Status parsed;
-    auto doc = parse(file.readAll(), &parsed);
+    auto doc = parse(file.read(kMaxFileBytes + 1), &parsed);
     if (!doc && status)
         *status = Status::error(TRANSLATABLE("The file %1 is not readable XML: %2"), {fileName, parsed.args().value(0)});
     return doc;
@@ -65,7 +106,10 @@ std::optional<XmlDocument> XmlDocument::parse(const QByteArray& bytes, Status* s
     QString message;
     int line = 0;
     int column = 0;
-    if (!doc.m_document.setContent(bytes, &message, &line, &column) || doc.m_document.documentElement().isNull()) {
+    const bool bounded = bytes.size() <= kMaxFileBytes && withinDepth(bytes, message, line, column);
+    if (!bounded && message.isEmpty())
+        message = tooLarge();
+    if (!bounded || !doc.m_document.setContent(bytes, &message, &line, &column) || doc.m_document.documentElement().isNull()) {
         if (status) {
             const QString where = QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(message);
             *status = Status::error(TRANSLATABLE("Not readable XML: %1"), {where});

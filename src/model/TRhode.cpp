@@ -1,4 +1,5 @@
 #include "model/TRhode.h"
+#include <limits>
 
 std::shared_ptr<TRhode> TRhode::Clone() const
 {
@@ -14,10 +15,10 @@ std::shared_ptr<TRhode> TRhode::Clone() const
 
 int TRhode::totalLength() const
 {
-    int sum = 0;
+    qint64 sum = 0;
     for (const TBackStitch& s : stitches)
         sum += stitchLength(s.FromPoint, s.ToPoint);
-    return sum;
+    return int(qMin<qint64>(sum, std::numeric_limits<int>::max()));
 }
 
 bool TRhode::sameContent(const TRhode& other) const

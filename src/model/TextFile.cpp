@@ -12,7 +12,15 @@ bool readAll(const QString& fileName, QByteArray& bytes, QString* error)
             *error = file.errorString();
         return false;
     }
-    bytes = file.readAll();
+    // Reading one byte past the limit tells a file at the limit from a larger one, also for a
+    // device whose size is not known in advance.
+    bytes = file.read(TextFile::kMaxFileBytes + 1);
+    if (bytes.size() > TextFile::kMaxFileBytes) {
+        bytes.clear();
+        if (error)
+            *error = QStringLiteral("larger than %1 bytes").arg(TextFile::kMaxFileBytes);
+        return false;
+    }
     return true;
 }
 

@@ -60,5 +60,10 @@ struct TFrenchKnot
 enum TFileMode { fmNew, fmOpen, fmConvert };
 enum TBackGroundMode { bgmNormal, bgmCanvas };
 
-// Length of a stitch in half-cell units: floor of its euclidean length.
+// The longest stitch counted, in half-cell units: more than the diagonal of the largest design.
+// A design file may hold stitches far off the design (an excerpt keeps them all), and their
+// lengths are added up per colour.
+constexpr int kMaxStitchLength = 1 << 17;
+
+// Length of a stitch in half-cell units: floor of its euclidean length, at most kMaxStitchLength.
 int stitchLength(const QPoint& from, const QPoint& to);

@@ -5,10 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 const QString kUpdates = QStringLiteral("updates.xml");
 const QString kCurrent = QStringLiteral("CurrentVersion.xml");
+const QString kLanguage = QStringLiteral("Language");
 const QStringList kVersion = {QStringLiteral("Major"), QStringLiteral("Minor"), QStringLiteral("Release")};
 
 void copyAttributes(const XmlElement& from, XmlElement& to, const QStringList& names)
@@ -95,26 +97,24 @@ QList<Status> PendingUpdates::apply()
     XmlElement currentPalettes = childOrNew(current.documentElement(), QStringLiteral("Palettes"));
     QList<QPair<QString, QString>> copies;
 
+    // The installed help pages by language, so that a long list is matched in one pass.
+    QHash<QString, QList<XmlElement>> installedHelps;
+    for (const XmlElement& installed : currentHelps.children())
+        installedHelps[installed.attribute(kLanguage)].append(installed);
     const XmlElement helps = updates->documentElement().childByName(QStringLiteral("Helps"));
-    for (int i = 0; i < helps.childCount(); ++i) {
-        const XmlElement item = helps.child(i);
-        bool known = false;
-        for (int j = 0; j < currentHelps.childCount(); ++j) {
-            XmlElement installed = currentHelps.child(j);
-            if (installed.attribute(QStringLiteral("Language")) == item.attribute(QStringLiteral("Language"))) {
-                copyAttributes(item, installed, kVersion);
-                known = true;
-            }
-        }
-        if (!known) {
+    for (const XmlElement& item : helps.children()) {
+        QList<XmlElement>& installed = installedHelps[item.attribute(kLanguage)];
+        for (XmlElement& help : installed)
+            copyAttributes(item, help, kVersion);
+        if (installed.isEmpty()) {
             XmlElement added = currentHelps.addChild(QStringLiteral("Help"));
-            copyAttributes(item, added, QStringList{QStringLiteral("Language")} + kVersion);
+            copyAttributes(item, added, QStringList{kLanguage} + kVersion);
+            installed.append(added);
         }
         copies.append({item.attribute(QStringLiteral("Source")), item.attribute(QStringLiteral("Destination"))});
     }
     const XmlElement palettes = updates->documentElement().childByName(QStringLiteral("Palettes"));
-    for (int i = 0; i < palettes.childCount(); ++i) {
-        const XmlElement item = palettes.child(i);
+    for (const XmlElement& item : palettes.children()) {
         XmlElement added = currentPalettes.addChild(QStringLiteral("Palette"));
         copyAttributes(item, added, QStringList{QStringLiteral("Name")} + kVersion);
         copies.append({item.attribute(QStringLiteral("Source")), item.attribute(QStringLiteral("Destination"))});
