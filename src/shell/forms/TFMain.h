@@ -73,6 +73,8 @@ public:
     void MenuSaveAsClick();
     void MenuNewClick();
     void MRUItemClick(int index);
+    void showHelp(int topic);
+    void MenuAboutClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);

@@ -1,0 +1,35 @@
+// The "Help" menu: the help pages in the chosen language, the home page and the about box.
+#include "model/Design.h"
+#include "model/Translatable.h"
+#include "shell/Languages.h"
+#include "shell/forms/MainDialogs.h"
+#include "shell/forms/TFMain.h"
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+// Opens the help page of the current language (English when it has none) at a topic: 0 is the
+// contents, any other number the section of that dialog.
+void TFMain::showHelp(int topic)
+{
+    const TStitch& doc = m_design->stitch;
+    const QString file = Languages::helpFile(doc.HelpPath, doc.DefaultLanguage);
+    if (!QFileInfo::exists(file)) {
+        m_dialogs->inform(translate(TRANSLATABLE("The help file %1 is missing.")).arg(file));
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(file);
+    url.setFragment(topic == 0 ? QStringLiteral("contents") : QStringLiteral("topic-%1").arg(topic));
+    QDesktopServices::openUrl(url);
+}
+
+void TFMain::MenuAboutClick()
+{
+    QMessageBox::about(this, translate(TRANSLATABLE("About")),
+        QStringLiteral("<h3>Velwick Threadwright v5</h3><p>%1 " THREADWRIGHT_VERSION "</p><p>%2</p>"
+                       "<p>GPL-3.0-or-later</p>")
+            .arg(translate(TRANSLATABLE("Version")),
+                translate(TRANSLATABLE("A chart editor for counted-thread needlework: cross stitch, back stitches, "
+                                       "french knots, rhodes stitches and knitting charts."))));
+}
