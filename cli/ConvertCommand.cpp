@@ -55,6 +55,10 @@ std::optional<ConversionChoices> choicesFrom(const CliArguments& args, QString* 
         *error = QStringLiteral("--dither takes none, floyd-steinberg, jarvis-judice-ninke, stucki or sierra-lite");
         return std::nullopt;
     }
+    // Asking for a kernel without a level means dithering at full strength: at the wizard's
+    // starting level 0 no error would be diffused at all.
+    if (c.dithering != DitherMethod::None && !args.has(QStringLiteral("--dither-level")))
+        c.ditherLevel = 100;
     c.palette = args.value(QStringLiteral("--palette"));
     c.symbols = args.value(QStringLiteral("--symbols"));
     return c;
@@ -65,7 +69,7 @@ QString ConvertCommand::synopsis() const
 {
     return QStringLiteral(
         "PICTURE -o OUT.qmk [--palette KEY] [--symbols NAME] [--max-size N | --size WxH] [--max-colors N] "
-        "[--dither none|floyd-steinberg|jarvis-judice-ninke|stucki|sierra-lite] [--dither-level 0..100] "
+        "[--dither none|floyd-steinberg|jarvis-judice-ninke|stucki|sierra-lite] [--dither-level 0..100, default 100] "
         "[--brightness B] [--contrast C] [--knitting]  picture -> design with the conversion wizard's steps");
 }
 

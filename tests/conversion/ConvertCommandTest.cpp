@@ -107,6 +107,26 @@ TEST_F(ConvertCommandTest, DefaultsAreTheWizardsStartingValues)
     EXPECT_EQ(design->stitch.colorsname(), kDmc) << "the default palette";
 }
 
+TEST_F(ConvertCommandTest, AKernelWithoutALevelDithersAtFullStrength)
+{
+    ASSERT_EQ(run({QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--max-size"),
+                  QStringLiteral("30"), QStringLiteral("--max-colors"), QStringLiteral("8"), QStringLiteral("--dither"),
+                  QStringLiteral("stucki")}),
+        0);
+    const auto design = open(output);
+    auto expected = CliSession().freshDesign();
+    TBitmap32 source;
+    ASSERT_TRUE(PictureLoader::load(picture, source));
+    PictureConversion conversion(expected->stitch);
+    ConversionChoices choices;
+    choices.maxSize = 30;
+    choices.maxColors = 8;
+    choices.dithering = DitherMethod::Stucki;
+    choices.ditherLevel = 100;
+    ASSERT_TRUE(conversion.run(source, choices));
+    EXPECT_TRUE(design->CrossLayer == conversion.ImageFinal);
+}
+
 TEST_F(ConvertCommandTest, WrongUsageExitsWithTwo)
 {
     const QStringList cases[] = {
