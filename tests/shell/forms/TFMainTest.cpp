@@ -7,6 +7,10 @@
 #include "view/forms/TFPalette.h"
 #include <QPushButton>
 #include <QTest>
+#include <QFile>
+#include <QTemporaryDir>
+#include "shell/Paths.h"
+#include "shell/SettingsStore.h"
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
@@ -155,4 +159,35 @@ TEST(TFMain, LargePaletteWindowPicksTheDrawingColour)
     QTest::mouseClick(palette->Grid, Qt::LeftButton, {}, QPoint(TFPalette::kSwatch.width() + 5, 5));
     EXPECT_EQ(main->design().stitch.drawcolor(), main->design().stitch.colorsList[entry].color);
     EXPECT_FALSE(main->PanelLeft->ButtonPalette->isChecked());
+}
+
+// The start-up reads the settings first, then loads the catalogues from the folders they name,
+// and only then builds the default design with the default palette they name.
+TEST(TFMain, StartUpBuildsTheDefaultDesignFromTheSettingsAndCatalogues)
+{
+    QTemporaryDir config;
+    QTemporaryDir palettes;
+    QFile palette(palettes.filePath(QStringLiteral("tiny.ctb")));
+    ASSERT_TRUE(palette.open(QIODevice::WriteOnly));
+    palette.write(";$NTiny\r\n;$V1\r\n310, 0, 0, 0, 0\r\n\"Red\", 321, 200, 0, 0, 1\r\n666, 255, 0, 0, 2\r\n");
+    palette.close();
+    const QByteArray previous = qgetenv("THREADWRIGHT_CONFIG_DIR");
+    qputenv("THREADWRIGHT_CONFIG_DIR", config.path().toLocal8Bit());
+    {
+        SettingsStore store(Paths::settingsFile());
+        store.writeInteger(QStringLiteral("maxColors"), 500);
+        store.writeString(QStringLiteral("PalettesPath"), palettes.path() + QLatin1Char('/'));
+        store.writeString(QStringLiteral("DefaultColorTable"), QStringLiteral("Tiny v1"));
+        store.sync();
+    }
+    {
+        auto main = startMain();
+        const TStitch& doc = main->design().stitch;
+        EXPECT_EQ(doc.colorsname(), QStringLiteral("Tiny v1"));
+        EXPECT_EQ(doc.Colors.size(), 3);
+        EXPECT_EQ(doc.ColorPalettes.size(), 1);
+        EXPECT_EQ(main->statusPanelText(4), QStringLiteral("Available colours: 3"));
+        EXPECT_EQ(doc.drawcolor(), 0u); // the first colour of the palette, 310
+    }
+    qputenv("THREADWRIGHT_CONFIG_DIR", previous);
 }
