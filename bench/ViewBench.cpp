@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 namespace {
 constexpr QSize kView(1920, 1080);
@@ -98,6 +99,30 @@ void CellRepaint(benchmark::State& state)
     }
 }
 BENCHMARK(CellRepaint)->Unit(benchmark::kMicrosecond);
+// What the view keeps besides the design: the frame of the view's size, the glyphs of the
+// symbols and the index of back stitches. Measured as the heap the renderer and its frame hold
+// after a full render, for a small and a large design.
+void ViewMemory(benchmark::State& state)
+{
+    const int side = int(state.range(0));
+    auto d = largeDesign(side);
+    size_t held = 0;
+    for (auto _ : state) {
+        const auto inUse = [] {
+            const struct mallinfo2 m = mallinfo2();
+            return m.uordblks + m.hblkhd; // small blocks and mapped ones
+        };
+        const size_t before = inUse();
+        {
+            auto frame = std::make_unique<QImage>(kView, QImage::Format_RGB32);
+            auto renderer = std::make_unique<ChartRenderer>();
+            renderer->render(*frame, frame->rect(), *d, ViewGeometry::forZoom(40, false, side / 2, side / 2), allLayers(40));
+            held = inUse() - before;
+        }
+    }
+    state.counters["view_MB"] = double(held) / (1024 * 1024);
+}
+BENCHMARK(ViewMemory)->Arg(100)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

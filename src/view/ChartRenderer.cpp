@@ -38,7 +38,9 @@ void fillBlocks(const FramePixels& frame, const QRect& region, const TBitmap32& 
         if (top >= bottom)
             continue;
         const TColor32* source = raster.constScanLine(j);
-        for (int y = top; y < bottom; ++y) {
+        // Every pixel row of an opaque block row is the same: it is filled once and copied.
+        const int filledRows = skipEmpty ? bottom - top : 1;
+        for (int y = top; y < top + filledRows; ++y) {
             int i = firstX;
             while (i <= lastX) {
                 const TColor32 value = source[i];
@@ -54,6 +56,10 @@ void fillBlocks(const FramePixels& frame, const QRect& region, const TBitmap32& 
                 i = run;
             }
         }
+        const int left = std::max(edgeX(firstX), region.left());
+        const int right = std::min(edgeX(lastX + 1), region.right() + 1);
+        for (int y = top + filledRows; y < bottom && left < right; ++y)
+            std::copy_n(frame.line(top) + left, right - left, frame.line(y) + left);
     }
 }
 } // namespace
