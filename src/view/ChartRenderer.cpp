@@ -62,6 +62,19 @@ void fillBlocks(const FramePixels& frame, const QRect& region, const TBitmap32& 
             std::copy_n(frame.line(top) + left, right - left, frame.line(y) + left);
     }
 }
+// The grey around the design: the area's pixels that `inside` (the design's part of it, or an
+// empty rectangle) does not cover. The design's own pixels are painted by its layers.
+void fillOutside(const FramePixels& frame, const QRect& area, const QRect& inside)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        if (inside.isEmpty() || y < inside.top() || y > inside.bottom()) {
+            fillRun(frame, y, area.left(), area.right() + 1, ChartRenderer::kOutside);
+            continue;
+        }
+        fillRun(frame, y, area.left(), inside.left(), ChartRenderer::kOutside);
+        fillRun(frame, y, inside.right() + 1, area.right() + 1, ChartRenderer::kOutside);
+    }
+}
 } // namespace
 
 quint32 ChartRenderer::highlightGrey(TColorRef color)
@@ -96,9 +109,8 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
     if (area.isEmpty())
         return;
     const FramePixels pixels(frame);
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        fillRun(pixels, y, area.left(), area.right() + 1, kOutside);
     const QRect inside = design.CrossLayer.empty() ? QRect() : area.intersected(designRect(design, g));
+    fillOutside(pixels, area, inside);
     if (!inside.isEmpty())
         renderDesign(frame, pixels, inside, design, g, o);
     if (!o.preview.isEmpty())

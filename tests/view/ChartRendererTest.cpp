@@ -55,6 +55,28 @@ TEST(ChartRenderer, CellsAreSolidBlocksAndTheOutsideIsGrey)
     EXPECT_EQ(at(f, 15, 15), 0xFFFFFFFFu);
 }
 
+TEST(ChartRenderer, EveryPixelOfTheFrameIsPaintedAtEveryZoom)
+{
+    // The view renders into a frame it keeps, so a pixel left alone would show an old picture.
+    auto d = smallDesign();
+    constexpr quint32 kStale = 0xFFFF00FFu;
+    for (const bool knitting : {false, true})
+        for (const int zoom : ViewGeometry::kZoomSteps)
+            for (const int scroll : {0, 1}) {
+                SCOPED_TRACE(testing::Message() << "zoom " << zoom << (knitting ? " knitting" : "") << " scroll " << scroll);
+                QImage frame(QSize(150, 90), QImage::Format_RGB32);
+                frame.fill(kStale);
+                ViewOptions o;
+                o.zoom = zoom;
+                ChartRenderer().render(frame, frame.rect(), *d, ViewGeometry::forZoom(zoom, knitting, scroll, 0), o);
+                int stale = 0;
+                for (int y = 0; y < frame.height(); ++y)
+                    for (int x = 0; x < frame.width(); ++x)
+                        stale += at(frame, x, y) == kStale;
+                EXPECT_EQ(stale, 0);
+            }
+}
+
 TEST(ChartRenderer, KnittingCellsAreLowerThanWide)
 {
     auto d = smallDesign();
