@@ -20,10 +20,10 @@ constexpr qint64 kLineBytes = BoundedReader::kI32Bytes;
 
 // What a design file can make the reader hold besides its cells, which DesignLimits bound.
 // Back stitches and french knots take about as many bytes in memory as in the file, so the
-// file's size bounds them; the items below take several times their smallest size in the file
-// and have their own limits, each far beyond what the program writes. A longer string or a
-// larger count refuses the file.
-// - Strings: qmkFile::kMaxStringBytes, the most the writer writes.
+// file's size bounds them, and so it bounds strings (any length up to the bytes left is read,
+// though the writer clips at qmkFile::kMaxStringBytes). The items below take several times their
+// smallest size in the file and have their own limits, each far beyond what the program writes;
+// a larger count refuses the file.
 // - Colours: the table holds the design's palette, a few hundred colours.
 constexpr qint32 kMaxColors = 1 << 16;
 // - Description lines of the title block.
@@ -115,8 +115,8 @@ QString QmkParser::text()
     const qint32 length = m_in.i32();
     if (!m_in.ok() || length == 0)
         return QString();
-    if (!m_in.fits(length, BoundedReader::kU8Bytes, qmkFile::kMaxStringBytes)) {
-        refuseAt(at, length > qmkFile::kMaxStringBytes ? Refusal::BeyondLimit : Refusal::BeyondFile);
+    if (!m_in.fits(length, BoundedReader::kU8Bytes)) {
+        refuseAt(at, Refusal::BeyondFile);
         return QString();
     }
     return Windows1252::toUnicode(m_in.bytes(length));

@@ -54,9 +54,12 @@ private:
         const QString text = e.attribute(attribute);
         bool ok = false;
         const int value = text.toInt(&ok);
-        if ((!ok || value < low || value > high) && !bad)
+        if (ok && value >= low && value <= high)
+            return value;
+        // The first bad value is the one reported; what follows must not compute with it.
+        if (!bad)
             bad = BadValue{attribute, text};
-        return value;
+        return low;
     }
 
     // "True" or "False" in any letter case, or a number where 0 is false; absent is false.

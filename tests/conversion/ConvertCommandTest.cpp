@@ -31,13 +31,7 @@ protected:
         ASSERT_TRUE(photo.save(picture));
     }
 
-    int run(QStringList arguments)
-    {
-        delegate = RecordingDelegate();
-        arguments << QStringLiteral("--data") << TestEnvironment::sourceData();
-        CommandProcessor processor(delegate);
-        return processor.run(arguments);
-    }
+    int run(const QStringList& arguments) { return delegate.run(arguments, TestEnvironment::sourceData()); }
 
     std::unique_ptr<Design> open(const QString& file)
     {

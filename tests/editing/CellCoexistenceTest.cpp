@@ -75,13 +75,7 @@ TEST(CellCoexistence, StrokesFollowTheRuleAndUndoRedoRestoreBothStates)
         const TColor32 bg = d->stitch.BackGroundColor;
         EXPECT_EQ(LayerPictures::text(d->CrossLayer, kColors, bg), LayerPictures::text(c.crossAfter));
         EXPECT_EQ(LayerPictures::text(d->QuarterLayer, kColors, bg), LayerPictures::text(c.quarterAfter));
-        EXPECT_EQ(countsAgainstRecount(*d), "");
-        const DesignSnapshot after = DesignSnapshot::of(*d);
-
-        d->History.Undo();
-        EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
-        d->History.Redo();
-        EXPECT_EQ(after.firstDifference(DesignSnapshot::of(*d)), "");
+        expectUndoAndRedo(*d, before);
         d->History.Undo();
         EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
     }

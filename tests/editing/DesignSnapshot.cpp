@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QIODevice>
 #include <QHash>
+#include <gtest/gtest.h>
 
 namespace {
 bool sameRhodes(const QList<TRhode>& a, const QList<TRhode>& b)
@@ -175,4 +176,15 @@ QString countMismatch(const Design& design)
 std::string countsAgainstRecount(const Design& design)
 {
     return countMismatch(design).toStdString();
+}
+
+void expectUndoAndRedo(Design& d, const DesignSnapshot& before)
+{
+    const DesignSnapshot after = DesignSnapshot::of(d);
+    EXPECT_EQ(countsAgainstRecount(d), "");
+    d.History.Undo();
+    EXPECT_EQ(before.firstDifference(DesignSnapshot::of(d)), "") << "after undo";
+    EXPECT_EQ(countsAgainstRecount(d), "");
+    d.History.Redo();
+    EXPECT_EQ(after.firstDifference(DesignSnapshot::of(d)), "") << "after redo";
 }

@@ -34,3 +34,7 @@ struct DesignSnapshot
 // as the stitch primitives do, and checks the used-colour count, the usage marks and the
 // symbol cache against it. Empty when everything agrees, else what disagrees.
 std::string countsAgainstRecount(const Design& design);
+
+// Undo returns the design to `before`, redo to the state it has now, and the counts agree with a
+// recount in both: the check every undo record must pass.
+void expectUndoAndRedo(Design& design, const DesignSnapshot& before);

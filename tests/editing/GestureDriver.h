@@ -15,9 +15,6 @@ class GestureDriver
 public:
     GestureDriver(Design& design, bool allowQuarterOverCross);
 
-    // Footprint of pen size `size` around `centre`, row by row.
-    static QList<QPoint> footprint(const QPoint& centre, int size);
-
     // Press at the first centre, moves through the others, release. False when nothing was
     // recorded.
     bool penStroke(const QList<QPoint>& centres, int size, TColorRef color);

@@ -3,6 +3,7 @@
 // the design had at that position of the history.
 #include "DesignSnapshot.h"
 #include "GestureDriver.h"
+#include "editing/tools/PenFootprint.h"
 #include "editing/HistoryFactories.h"
 #include "editing/StitchOperations.h"
 #include "support/TestDesigns.h"
@@ -159,7 +160,7 @@ private:
         QList<RemovedItem<TFrenchKnot>> knots;
         for (int move = 1 + below(3); move > 0; --move) {
             const QPoint c = cell(d);
-            for (const QPoint& p : GestureDriver::footprint(c, 1 + below(3))) {
+            for (const QPoint& p : PenFootprint::around(c, 1 + below(3))) {
                 if (!ops.hasCell(p.x(), p.y()))
                     continue;
                 cross.record(p, ops.cellValue(p.x(), p.y()));
@@ -167,7 +168,7 @@ private:
             }
             const QPoint q = c * 2 + QPoint(below(2), below(2));
             if (ops.quarterValue(q.x(), q.y()) != bg) {
-                for (const QPoint& p : GestureDriver::footprint(q, 1 + below(2))) {
+                for (const QPoint& p : PenFootprint::around(q, 1 + below(2))) {
                     if (!ops.hasQuarter(p.x(), p.y()) || ops.quarterValue(p.x(), p.y()) == bg)
                         continue;
                     quarters.record(p, ops.quarterValue(p.x(), p.y()));

@@ -26,13 +26,7 @@ TEST(TLineAction, DrawsOverQuartersAndUndoRestoresThem)
     const TColor32 bg = d->stitch.BackGroundColor;
     EXPECT_EQ(LayerPictures::text(d->CrossLayer, kColors, bg), "rrb");
     EXPECT_EQ(LayerPictures::text(d->QuarterLayer, kColors, bg), "......|......");
-    EXPECT_EQ(countsAgainstRecount(*d), "");
-    const DesignSnapshot after = DesignSnapshot::of(*d);
-
-    d->History.Undo();
-    EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
-    d->History.Redo();
-    EXPECT_EQ(after.firstDifference(DesignSnapshot::of(*d)), "");
+    expectUndoAndRedo(*d, before);
 }
 
 TEST(TFillAction, UndoGivesTheRegionItsOldColourAndTheQuartersTheirValues)
@@ -52,13 +46,7 @@ TEST(TFillAction, UndoGivesTheRegionItsOldColourAndTheQuartersTheirValues)
     for (const QPoint& p : region)
         ops.updatePixel(p.x(), p.y(), false, kRed);
     HistoryFactories::actionFill(*d, region, bg, bg, quarters, kRed);
-    const DesignSnapshot after = DesignSnapshot::of(*d);
-
-    d->History.Undo();
-    EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
-    d->History.Redo();
-    EXPECT_EQ(after.firstDifference(DesignSnapshot::of(*d)), "");
-    EXPECT_EQ(countsAgainstRecount(*d), "");
+    expectUndoAndRedo(*d, before);
 }
 
 TEST(TOutlineAction, UndoTakesOutTheAddedStitchesFromTheLast)
@@ -73,10 +61,5 @@ TEST(TOutlineAction, UndoTakesOutTheAddedStitchesFromTheLast)
         ops.backStitchesAdd(outline.last(), false);
     }
     HistoryFactories::actionOutline(*d, outline, kRed);
-    const DesignSnapshot after = DesignSnapshot::of(*d);
-
-    d->History.Undo();
-    EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
-    d->History.Redo();
-    EXPECT_EQ(after.firstDifference(DesignSnapshot::of(*d)), "");
+    expectUndoAndRedo(*d, before);
 }

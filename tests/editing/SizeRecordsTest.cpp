@@ -65,13 +65,7 @@ TEST(TInsertAction, InsertsEmptyLinesAndMovesWhatLiesBeyond)
             EXPECT_EQ(d->BackStitchList[i].ToPoint, c.stitchesAfter[i].second);
         }
         EXPECT_EQ(d->FrenchKnotList[0].Center, QPoint(5, 3));
-        EXPECT_EQ(countsAgainstRecount(*d), "");
-        const DesignSnapshot after = DesignSnapshot::of(*d);
-
-        d->History.Undo();
-        EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
-        d->History.Redo();
-        EXPECT_EQ(after.firstDifference(DesignSnapshot::of(*d)), "");
+        expectUndoAndRedo(*d, before);
     }
 }
 
@@ -109,13 +103,7 @@ TEST(TChangeDimensionsAction, CutsOffBeyondTheNewSizeAndUndoRestoresIt)
         EXPECT_EQ(d->QuarterLayer.width(), 2 * c.width);
         EXPECT_EQ(d->BackStitchList.size(), c.backStitchesAfter);
         EXPECT_EQ(d->FrenchKnotList.size(), 1);
-        EXPECT_EQ(countsAgainstRecount(*d), "");
-        const DesignSnapshot after = DesignSnapshot::of(*d);
-
-        d->History.Undo();
-        EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
-        d->History.Redo();
-        EXPECT_EQ(after.firstDifference(DesignSnapshot::of(*d)), "");
+        expectUndoAndRedo(*d, before);
     }
 }
 

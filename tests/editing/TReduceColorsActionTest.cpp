@@ -84,13 +84,7 @@ TEST(TReduceColorsAction, KeepsTheMostUsedAndMovesEveryStitchOfTheOthers)
         std::sort(kept.begin(), kept.end());
         EXPECT_EQ(remaining, kept);
         EXPECT_EQ(d->stitch.usedColors(), int(c.kept.size()));
-        EXPECT_EQ(countsAgainstRecount(*d), "");
-        const DesignSnapshot after = DesignSnapshot::of(*d);
-
-        d->History.Undo();
-        EXPECT_EQ(before.firstDifference(DesignSnapshot::of(*d)), "");
-        d->History.Redo();
-        EXPECT_EQ(after.firstDifference(DesignSnapshot::of(*d)), "");
+        expectUndoAndRedo(*d, before);
     }
 }
 

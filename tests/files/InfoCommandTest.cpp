@@ -28,18 +28,12 @@ protected:
         ASSERT_TRUE(SaveQMK(*d, sample));
     }
 
-    int run(QStringList arguments)
-    {
-        delegate = RecordingDelegate();
-        arguments << QStringLiteral("--data") << TestEnvironment::sourceData();
-        CommandProcessor processor(delegate);
-        return processor.run(arguments);
-    }
+    int run(const QStringList& arguments) { return delegate.run(arguments, TestEnvironment::sourceData()); }
 
     QJsonObject infoJson(const QString& file)
     {
         EXPECT_EQ(run({QStringLiteral("info"), file, QStringLiteral("--json")}), 0) << delegate.errors.join('\n').toStdString();
-        return QJsonDocument::fromJson(delegate.printed.toUtf8()).object();
+        return delegate.printedJson();
     }
 
     QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }

@@ -75,16 +75,21 @@ struct Case
 };
 
 const Case kCases[] = {
-    // A string and a count beyond the format's limits, in a file that claims to be 2 GB long:
-    // refused before anything is held, not read as a file cut short.
-    {"qmk/string-beyond-limit.qmk", "at byte 122 is larger than any design file holds"},
+    // A count beyond the format's limit, in a file that claims to be 2 GB long: refused before
+    // anything is held, not read item by item as a file cut short.
     {"qmk/colour-count-beyond-limit.qmk", "at byte 236 is larger than any design file holds"},
+    // A string longer than the writer writes, in the same kind of file: strings are read up to
+    // the bytes left, so this is a file cut short and opens with what it holds.
+    {"qmk/string-beyond-the-writers-clip.qmk", nullptr},
     // Back stitches and a rhode with ends at the extremes of the coordinates: their lengths
     // overflowed while the colours were counted, and the view's tiles overflowed on them.
     {"qmk/stitches-far-off-the-design.qmk", "the stitch at byte 396 lies far outside any design"},
     // Stitches and a knot off the design, up to the farthest point allowed, as saved excerpts
     // keep them: they load.
     {"qmk/stitches-off-the-design.qmk", nullptr},
+    // A height of 2 147 483 647: the half-cell bound of the stitches was computed from it and
+    // overflowed; the bad value now stops the shape before anything uses it.
+    {"rhodes/height-beyond-any-int.xml", "shape 1 has the value \"+2147483647\" in height"},
     // 65 levels of elements: a freed tree is taken down one level per call.
     {"rhodes/nested-too-deep.xml", "nested deeper than 64 levels"},
 };

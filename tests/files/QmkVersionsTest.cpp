@@ -217,6 +217,16 @@ TEST(QmkVersions, EdgeCasesOfTheFormat)
                 EXPECT_EQ(l.design->stitch.Title, QStringLiteral("Alt"));
                 EXPECT_EQ(l.design->stitch.comment, (QStringList{"erste Zeile", "zweite"}));
             }},
+        {"a string longer than the writer's clip is read whole",
+            [] {
+                Content c = everyBlock(6, 1);
+                c.lines = {QByteArray(20000, 'x')};
+                return build(c);
+            },
+            [](const Loaded& l) {
+                EXPECT_TRUE(l.warnings.isEmpty());
+                EXPECT_EQ(l.design->stitch.comment, QStringList{QString(20000, QLatin1Char('x'))});
+            }},
     };
     for (const EdgeCase& c : cases) {
         SCOPED_TRACE(c.name);

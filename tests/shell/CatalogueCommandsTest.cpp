@@ -49,12 +49,7 @@ protected:
 
     QString dataFile(const QString& relative) const { return QDir(m_data.path()).filePath(relative); }
 
-    int run(QStringList arguments)
-    {
-        arguments << QStringLiteral("--data") << m_data.path();
-        CommandProcessor processor(delegate);
-        return processor.run(arguments);
-    }
+    int run(const QStringList& arguments) { return delegate.run(arguments, m_data.path()); }
 
     void writePalettes()
     {

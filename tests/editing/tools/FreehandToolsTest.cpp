@@ -14,19 +14,6 @@
 namespace {
 using Pointers = QList<ToolPointer>;
 
-// Undo returns to `before`, redo to the state after the gesture, and the counts agree with a
-// recount in both.
-void expectUndoAndRedo(Design& d, const DesignSnapshot& before)
-{
-    const DesignSnapshot after = DesignSnapshot::of(d);
-    EXPECT_EQ(countsAgainstRecount(d), "");
-    d.History.Undo();
-    EXPECT_EQ(before.firstDifference(DesignSnapshot::of(d)), "") << "after undo";
-    EXPECT_EQ(countsAgainstRecount(d), "");
-    d.History.Redo();
-    EXPECT_EQ(after.firstDifference(DesignSnapshot::of(d)), "") << "after redo";
-}
-
 QStringList footprintPicture(int size)
 {
     QStringList rows(5, QStringLiteral("....."));

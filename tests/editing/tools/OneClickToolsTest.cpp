@@ -10,17 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-void expectUndoAndRedo(Design& d, const DesignSnapshot& before)
-{
-    const DesignSnapshot after = DesignSnapshot::of(d);
-    EXPECT_EQ(countsAgainstRecount(d), "");
-    d.History.Undo();
-    EXPECT_EQ(before.firstDifference(DesignSnapshot::of(d)), "") << "after undo";
-    EXPECT_EQ(countsAgainstRecount(d), "");
-    d.History.Redo();
-    EXPECT_EQ(after.firstDifference(DesignSnapshot::of(d)), "") << "after redo";
-}
-
 char letterOf(TColorRef color)
 {
     for (const auto& [letter, value] : ToolRig::colors()) {
