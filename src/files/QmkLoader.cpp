@@ -22,12 +22,55 @@ std::vector<TColor32> cellPixels(const qmkFile& file, TColor32 background)
     return pixels;
 }
 
+// Cell counts per stored value, kept in four tables that neighbouring cells take turns on:
+// a design's runs of one colour would otherwise make every increment wait for the one before.
+class ValueCounter
+{
+public:
+    ValueCounter()
+        : m_tables(kLanes * kValues, 0)
+    {
+    }
+
+    // Writes the pixels of `count` stored cells to `line` and counts their values.
+    void decode(const uchar* row, int count, const std::vector<TColor32>& pixels, TColor32* line)
+    {
+        quint32* counts = m_tables.data();
+        int x = 0;
+        for (; x + kLanes <= count; x += kLanes) {
+            for (int lane = 0; lane < kLanes; ++lane) {
+                const quint16 value = quint16(qmkFile::Cells::valueAt(row, x + lane));
+                line[x + lane] = pixels[value];
+                ++counts[lane * kValues + value];
+            }
+        }
+        for (; x < count; ++x) {
+            const quint16 value = quint16(qmkFile::Cells::valueAt(row, x));
+            line[x] = pixels[value];
+            ++counts[value];
+        }
+    }
+
+    qint64 count(size_t value) const
+    {
+        qint64 sum = 0;
+        for (int lane = 0; lane < kLanes; ++lane)
+            sum += m_tables[lane * kValues + value];
+        return sum;
+    }
+
+private:
+    static constexpr int kLanes = 4;
+    static constexpr size_t kValues = size_t(1) << 16;
+    // 32 bits hold the count of a value: a layer has at most 4 x 16 777 216 cells.
+    std::vector<quint32> m_tables;
+};
+
 // Builds a layer from the file's cells and counts the cells of every cell value on the way, so
 // the recount does not have to visit millions of pixels again.
 void fillLayer(TBitmap32& layer, int width, int height, const qmkFile::Cells& cells, const std::vector<TColor32>& pixels,
-    std::vector<qint64>& valueCounts)
+    ValueCounter& counter)
 {
-    valueCounts.assign(size_t(1) << 16, 0);
     layer.SetSize(width, height);
     const uchar* stored = cells.data();
     const TColor32 empty = pixels[quint16(-1)];
@@ -35,29 +78,23 @@ void fillLayer(TBitmap32& layer, int width, int height, const qmkFile::Cells& ce
         TColor32* line = layer.scanLine(y);
         const qint64 first = qint64(y) * width;
         const int present = int(qBound(qint64(0), cells.present() - first, qint64(width)));
-        if (present > 0) {
-            const uchar* row = stored + 4 * first;
-            for (int x = 0; x < present; ++x) {
-                const quint16 value = quint16(qmkFile::Cells::valueAt(row, x));
-                line[x] = pixels[value];
-                ++valueCounts[value];
-            }
-        }
+        if (present > 0)
+            counter.decode(stored + 4 * first, present, pixels, line);
         std::fill(line + present, line + width, empty);
     }
 }
 
 // The cell counts of the values that name a colour, as colours.
-ColorUsage::LayerCounts countsOf(const qmkFile& file, const std::vector<qint64>& crossValues, const std::vector<qint64>& quarterValues)
+ColorUsage::LayerCounts countsOf(const qmkFile& file, const ValueCounter& crossValues, const ValueCounter& quarterValues)
 {
     ColorUsage::LayerCounts counted;
     const size_t named = qMin(file.Colors.size(), size_t(qmkFile::kMaxColorPositions) + 1);
     for (size_t k = 0; k < named; ++k) {
         const TColorRef color = colorRefFromColor32(stitchPixel(file.Colors[k].matchColor));
-        if (crossValues[k] > 0)
-            counted.cross.emplace_back(color, crossValues[k]);
-        if (quarterValues[k] > 0)
-            counted.quarters.emplace_back(color, quarterValues[k]);
+        if (const qint64 n = crossValues.count(k); n > 0)
+            counted.cross.emplace_back(color, n);
+        if (const qint64 n = quarterValues.count(k); n > 0)
+            counted.quarters.emplace_back(color, n);
     }
     return counted;
 }
@@ -167,8 +204,8 @@ ColorUsage::LayerCounts QmkLoader::applyRecord(const qmkFile& file, Design& desi
     doc.comment.clear();
     doc.BackGroundColor = color32FromColorRef(TColorRef(file.bg));
     const std::vector<TColor32> pixels = cellPixels(file, doc.BackGroundColor);
-    std::vector<qint64> crossValues;
-    std::vector<qint64> quarterValues;
+    ValueCounter crossValues;
+    ValueCounter quarterValues;
     fillLayer(design.CrossLayer, file.width, file.height, file.Pixels, pixels, crossValues);
     fillLayer(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels, quarterValues);
     const ColorUsage::LayerCounts counted = countsOf(file, crossValues, quarterValues);
