@@ -3,6 +3,7 @@
 #include "CliDelegate.h"
 #include "CliSession.h"
 #include "CommandProcessor.h"
+#include "HexColor.h"
 #include "files/DesignFiles.h"
 #include "model/Design.h"
 #include <QHash>
@@ -12,15 +13,6 @@
 #include <algorithm>
 
 namespace {
-QString hexColor(TColorRef c)
-{
-    return QStringLiteral("#%1%2%3")
-        .arg(redOf(c), 2, 16, QLatin1Char('0'))
-        .arg(greenOf(c), 2, 16, QLatin1Char('0'))
-        .arg(blueOf(c), 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
 // One used colour with the stitches behind its count.
 struct ColorLine
 {

@@ -3,20 +3,12 @@
 #include "CliDelegate.h"
 #include "CliSession.h"
 #include "CommandProcessor.h"
+#include "HexColor.h"
 #include "model/Design.h"
 #include "model/PaletteLoader.h"
 #include <QJsonObject>
 
 namespace {
-QString hexColor(TColorRef c)
-{
-    return QStringLiteral("#%1%2%3")
-        .arg(redOf(c), 2, 16, QLatin1Char('0'))
-        .arg(greenOf(c), 2, 16, QLatin1Char('0'))
-        .arg(blueOf(c), 2, 16, QLatin1Char('0'))
-        .toUpper();
-}
-
 QJsonObject paletteJson(const QString& key, const QString& file, const TColorTable& table)
 {
     QJsonArray colors;

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <fcntl.h>
+#include "support/TestDesigns.h"
 #include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -21,20 +22,9 @@ using QmkTestFiles::readFile;
 using QmkTestFiles::writeFile;
 
 namespace {
-TRhodeRef shape(const QString& name, int width, int height, bool original, QList<QList<int>> stitches)
+TRhodeRef shape(const QString& name, int width, int height, bool original, const QList<QList<int>>& stitches)
 {
-    auto r = std::make_shared<TRhode>();
-    r->name = name;
-    r->width = width;
-    r->height = height;
-    r->original = original;
-    for (const QList<int>& s : stitches) {
-        TBackStitch stitch;
-        stitch.FromPoint = QPoint(s[0], s[1]);
-        stitch.ToPoint = QPoint(s[2], s[3]);
-        r->stitches.append(stitch);
-    }
-    return r;
+    return TestDesigns::rhodeShape(name, width, height, original, stitches);
 }
 
 RhodeShapes sampleLibrary()

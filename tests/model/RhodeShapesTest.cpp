@@ -1,23 +1,13 @@
 // The shape library of the rhodes tool: its current shape, removing shapes, and placing a copy
 // of a shape on a design, and refusing it where it would reach off the design.
 #include "model/RhodeShapes.h"
+#include "support/TestDesigns.h"
 #include <gtest/gtest.h>
 
 namespace {
-TRhodeRef shape(int width, int height, QList<QList<int>> stitches, bool original = false)
+TRhodeRef shape(int width, int height, const QList<QList<int>>& stitches, bool original = false)
 {
-    auto r = std::make_shared<TRhode>();
-    r->name = QStringLiteral("shape");
-    r->width = width;
-    r->height = height;
-    r->original = original;
-    for (const QList<int>& s : stitches) {
-        TBackStitch stitch;
-        stitch.FromPoint = QPoint(s[0], s[1]);
-        stitch.ToPoint = QPoint(s[2], s[3]);
-        r->stitches.append(stitch);
-    }
-    return r;
+    return TestDesigns::rhodeShape(QStringLiteral("shape"), width, height, original, stitches);
 }
 
 // Fan 3: three stitches from the middle of the bottom edge of a 2 x 2 box to its top edge.

@@ -43,3 +43,19 @@ std::unique_ptr<Design> TestDesigns::fromRows(const QStringList& rows, const QLi
     }
     return d;
 }
+
+TRhodeRef TestDesigns::rhodeShape(const QString& name, int width, int height, bool original, const QList<QList<int>>& stitches)
+{
+    auto r = std::make_shared<TRhode>();
+    r->name = name;
+    r->width = width;
+    r->height = height;
+    r->original = original;
+    for (const QList<int>& s : stitches) {
+        TBackStitch stitch;
+        stitch.FromPoint = QPoint(s[0], s[1]);
+        stitch.ToPoint = QPoint(s[2], s[3]);
+        r->stitches.append(stitch);
+    }
+    return r;
+}

@@ -17,4 +17,7 @@ std::unique_ptr<Design> fromRows(const QStringList& rows, const QList<QPair<char
 
 // An empty W x H design with the given colours in its table and a 180-character symbol set.
 std::unique_ptr<Design> empty(int width, int height, const QList<TColorRef>& colors);
+
+// A rhode shape of W x H cells whose stitches are given as {fromX, fromY, toX, toY} in half cells.
+TRhodeRef rhodeShape(const QString& name, int width, int height, bool original, const QList<QList<int>>& stitches);
 } // namespace TestDesigns

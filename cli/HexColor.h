@@ -1,0 +1,13 @@
+#pragma once
+#include "imaging/ColorValues.h"
+#include <QString>
+
+// A colour as the command-line program prints it: "#RRGGBB" in capitals.
+inline QString hexColor(TColorRef c)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(redOf(c), 2, 16, QLatin1Char('0'))
+        .arg(greenOf(c), 2, 16, QLatin1Char('0'))
+        .arg(blueOf(c), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
