@@ -2,6 +2,7 @@
 #include "model/TRhode.h"
 #include "model/UTypes.h"
 #include <QByteArray>
+#include <QtEndian>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -72,7 +73,7 @@ public:
         const uchar* data() const { return reinterpret_cast<const uchar*>(m_file.constData()) + m_offset; }
         static qint16 valueAt(const uchar* cells, qint64 i)
         {
-            return qint16(quint16(cells[4 * i]) | quint16(cells[4 * i + 1]) << 8);
+            return qFromLittleEndian<qint16>(cells + 4 * i);
         }
 
     private:
