@@ -43,7 +43,8 @@ public:
             for (int lane = 0; lane < kLanes; lane += 2) {
                 const quint16 first = quint16(qmkFile::Cells::valueAt(row, x + lane));
                 const quint16 second = quint16(qmkFile::Cells::valueAt(row, x + lane + 1));
-                const quint64 pair = quint64(pixels[first]) | quint64(pixels[second]) << 32;
+                const quint64 a = pixels[first], b = pixels[second];
+                const quint64 pair = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? a | b << 32 : b | a << 32;
                 std::memcpy(line + x + lane, &pair, sizeof pair);
                 ++counts[lane * kValues + first];
                 ++counts[(lane + 1) * kValues + second];
