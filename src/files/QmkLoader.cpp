@@ -7,17 +7,24 @@
 #include "model/SymbolSetLoader.h"
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 namespace {
 // The drawing colour until the colour table gives one: no colour has been chosen yet.
 constexpr TColorRef kNoDrawColorYet = 0xFFFFFF;
+
+// How many cell values name a colour: the positions of the colour block a 16-bit cell can hold.
+size_t namedPositions(const qmkFile& file)
+{
+    return qMin(file.Colors.size(), size_t(qmkFile::kMaxColorPositions) + 1);
+}
 
 // The pixel of every possible 16-bit cell value: the colour of a colour-block position, or
 // the background for -1 and for every value that names no colour.
 std::vector<TColor32> cellPixels(const qmkFile& file, TColor32 background)
 {
     std::vector<TColor32> pixels(size_t(1) << 16, background);
-    const size_t named = qMin(file.Colors.size(), size_t(qmkFile::kMaxColorPositions) + 1);
+    const size_t named = namedPositions(file);
     for (size_t k = 0; k < named; ++k)
         pixels[k] = stitchPixel(file.Colors[k].matchColor);
     return pixels;
@@ -25,11 +32,14 @@ std::vector<TColor32> cellPixels(const qmkFile& file, TColor32 background)
 
 // Cell counts per stored value, kept in four tables that neighbouring cells take turns on:
 // a design's runs of one colour would otherwise make every increment wait for the one before.
+// Only values below `named` name a colour; every other value is counted in one last slot, so
+// the tables stay as small as the colour block.
 class ValueCounter
 {
 public:
-    ValueCounter()
-        : m_tables(kLanes * kValues, 0)
+    explicit ValueCounter(size_t named = 0)
+        : m_values(named + 1)
+        , m_tables(kLanes * m_values, 0)
     {
     }
 
@@ -37,6 +47,8 @@ public:
     void decode(const uchar* row, int count, const std::vector<TColor32>& pixels, TColor32* line)
     {
         quint32* counts = m_tables.data();
+        const size_t last = m_values - 1;
+        const auto slot = [last](quint16 value) { return std::min(size_t(value), last); };
         int x = 0;
         for (; x + kLanes <= count; x += kLanes) {
             // Two pixels go out in one store: the loop is bound by stores, one per count.
@@ -46,60 +58,108 @@ public:
                 const quint64 a = pixels[first], b = pixels[second];
                 const quint64 pair = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? a | b << 32 : b | a << 32;
                 std::memcpy(line + x + lane, &pair, sizeof pair);
-                ++counts[lane * kValues + first];
-                ++counts[(lane + 1) * kValues + second];
+                ++counts[lane * m_values + slot(first)];
+                ++counts[(lane + 1) * m_values + slot(second)];
             }
         }
         for (; x < count; ++x) {
             const quint16 value = quint16(qmkFile::Cells::valueAt(row, x));
             line[x] = pixels[value];
-            ++counts[value];
+            ++counts[slot(value)];
         }
     }
 
+    // The cells of a value below `named`.
     qint64 count(size_t value) const
     {
         qint64 sum = 0;
-        for (int lane = 0; lane < kLanes; ++lane)
-            sum += m_tables[lane * kValues + value];
+        for (size_t lane = 0; lane < kLanes; ++lane)
+            sum += m_tables[lane * m_values + value];
         return sum;
     }
 
 private:
-    static constexpr int kLanes = 4;
-    static constexpr size_t kValues = size_t(1) << 16;
+    static constexpr size_t kLanes = 4;
+    size_t m_values;
     // 32 bits hold the count of a value: a layer has at most 4 x 16 777 216 cells.
     std::vector<quint32> m_tables;
 };
 
-// Builds a layer from the file's cells and counts the cells of every cell value on the way, so
-// the recount does not have to visit millions of pixels again.
-void fillLayer(TBitmap32& layer, int width, int height, const qmkFile::Cells& cells, const std::vector<TColor32>& pixels,
-    ValueCounter& counter)
+// The counts of one layer's cells, taken in parts that are added up.
+using LayerValueCounts = std::vector<ValueCounter>;
+
+qint64 countOf(const LayerValueCounts& parts, size_t value)
 {
-    layer.SetSize(width, height);
-    const uchar* stored = cells.data();
-    const TColor32 empty = pixels[quint16(-1)];
-    for (int y = 0; y < height; ++y) {
-        TColor32* line = layer.scanLine(y);
-        const qint64 first = qint64(y) * width;
-        const int present = int(qBound(qint64(0), cells.present() - first, qint64(width)));
-        if (present > 0)
-            counter.decode(stored + 4 * first, present, pixels, line);
-        std::fill(line + present, line + width, empty);
-    }
+    qint64 sum = 0;
+    for (const ValueCounter& part : parts)
+        sum += part.count(value);
+    return sum;
 }
 
+// Designs of at least this many cells (both layers) are built by two threads: the cell loop is
+// bound by the stores of one core, so a second core nearly halves it.
+constexpr qint64 kCellsForTwoThreads = qint64(1) << 18;
+
+// Builds a layer from the file's cells and counts the cells of every cell value on the way, so
+// the recount does not have to visit millions of pixels again. The rows are split into `parts`
+// bands of their own counts, which different threads may fill at the same time.
+class LayerFill
+{
+public:
+    LayerFill(TBitmap32& layer, int width, int height, const qmkFile::Cells& cells, const std::vector<TColor32>& pixels,
+        size_t named, int parts)
+        : m_width(width)
+        , m_height(height)
+        , m_cells(cells)
+        , m_pixels(pixels)
+        , m_lines(static_cast<size_t>(height))
+        , m_counts(size_t(parts), ValueCounter(named))
+    {
+        layer.SetSize(width, height);
+        // The line addresses are taken here, once: asking the image for a line from two
+        // threads at once is not safe.
+        for (int y = 0; y < height; ++y)
+            m_lines[size_t(y)] = layer.scanLine(y);
+    }
+
+    void fill(int part)
+    {
+        const int parts = int(m_counts.size());
+        const int top = int(qint64(m_height) * part / parts);
+        const int bottom = int(qint64(m_height) * (part + 1) / parts);
+        ValueCounter& counter = m_counts[size_t(part)];
+        const TColor32 empty = m_pixels[quint16(-1)];
+        for (int y = top; y < bottom; ++y) {
+            TColor32* line = m_lines[size_t(y)];
+            const qint64 first = qint64(y) * m_width;
+            const int present = int(qBound(qint64(0), m_cells.present() - first, qint64(m_width)));
+            if (present > 0)
+                counter.decode(m_cells.data() + 4 * first, present, m_pixels, line);
+            std::fill(line + present, line + m_width, empty);
+        }
+    }
+
+    const LayerValueCounts& counts() const { return m_counts; }
+
+private:
+    int m_width;
+    int m_height;
+    const qmkFile::Cells& m_cells;
+    const std::vector<TColor32>& m_pixels;
+    std::vector<TColor32*> m_lines;
+    LayerValueCounts m_counts;
+};
+
 // The cell counts of the values that name a colour, as colours.
-ColorUsage::LayerCounts countsOf(const qmkFile& file, const ValueCounter& crossValues, const ValueCounter& quarterValues)
+ColorUsage::LayerCounts countsOf(const qmkFile& file, const LayerValueCounts& crossValues, const LayerValueCounts& quarterValues)
 {
     ColorUsage::LayerCounts counted;
-    const size_t named = qMin(file.Colors.size(), size_t(qmkFile::kMaxColorPositions) + 1);
+    const size_t named = namedPositions(file);
     for (size_t k = 0; k < named; ++k) {
         const TColorRef color = colorRefFromColor32(stitchPixel(file.Colors[k].matchColor));
-        if (const qint64 n = crossValues.count(k); n > 0)
+        if (const qint64 n = countOf(crossValues, k); n > 0)
             counted.cross.emplace_back(color, n);
-        if (const qint64 n = quarterValues.count(k); n > 0)
+        if (const qint64 n = countOf(quarterValues, k); n > 0)
             counted.quarters.emplace_back(color, n);
     }
     return counted;
@@ -210,11 +270,25 @@ ColorUsage::LayerCounts QmkLoader::applyRecord(const qmkFile& file, Design& desi
     doc.comment.clear();
     doc.BackGroundColor = color32FromColorRef(TColorRef(file.bg));
     const std::vector<TColor32> pixels = cellPixels(file, doc.BackGroundColor);
-    ValueCounter crossValues;
-    ValueCounter quarterValues;
-    fillLayer(design.CrossLayer, file.width, file.height, file.Pixels, pixels, crossValues);
-    fillLayer(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels, quarterValues);
-    const ColorUsage::LayerCounts counted = countsOf(file, crossValues, quarterValues);
+    const size_t named = namedPositions(file);
+    const bool twoThreads =
+        5 * qint64(file.width) * file.height >= kCellsForTwoThreads && std::thread::hardware_concurrency() > 1;
+    const int parts = twoThreads ? 2 : 1;
+    LayerFill cross(design.CrossLayer, file.width, file.height, file.Pixels, pixels, named, parts);
+    LayerFill quarters(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels, named, parts);
+    if (twoThreads) {
+        std::thread lower([&] {
+            cross.fill(1);
+            quarters.fill(1);
+        });
+        cross.fill(0);
+        quarters.fill(0);
+        lower.join();
+    } else {
+        cross.fill(0);
+        quarters.fill(0);
+    }
+    const ColorUsage::LayerCounts counted = countsOf(file, cross.counts(), quarters.counts());
     appendLists(file, design);
 
     doc.setColorsname(file.colorsname);

@@ -103,6 +103,35 @@ TEST_F(QmkLoading, ColourListCountsAfterLoadMatchTheStitches)
         EXPECT_EQ(d->stitch.chars->CharsUsed[size_t(charID)], 1) << charID;
 }
 
+TEST_F(QmkLoading, ALargeDesignLoadsCellForCellWithItsCounts)
+{
+    // Large enough for the layers to be built by two threads, with a width that leaves a tail
+    // after the groups of four cells, and runs of one colour.
+    Content c;
+    c.width = 301;
+    c.height = 230;
+    c.colors = paletteColors();
+    for (int i = 0; i < c.width * c.height; ++i)
+        c.pixels << ((i / 7) % 5 == 4 ? -1 : (i / 7) % 4);
+    for (int i = 0; i < 4 * c.width * c.height; ++i)
+        c.quarters << (i % 3 == 0 ? i % 4 : -1);
+    const QString file = QDir(m_dir.path()).filePath(QStringLiteral("large.qmk"));
+    writeFile(file, build(c));
+    auto d = freshDesign();
+    ASSERT_TRUE(LoadQMK(file, *d));
+
+    for (int i = 0; i < c.width * c.height; i += 97) {
+        const int x = i % c.width, y = i / c.width;
+        if (c.pixels[i] < 0)
+            EXPECT_TRUE(d->isEmptyCell(x, y)) << x << "," << y;
+        else
+            EXPECT_EQ(d->CrossLayer.canvasPixel(x, y), TColorRef(c.colors[c.pixels[i]].matchColor)) << x << "," << y;
+    }
+    const QHash<TColorRef, int> expected = expectedCounts(*d);
+    for (const auto& [color, info] : d->stitch.Colors)
+        EXPECT_EQ(info.colorCount, expected.value(color)) << info.colorName.toStdString();
+}
+
 TEST_F(QmkLoading, AColourTwiceKeepsTheFirstEntryUnlessOnlyTheLaterHasASymbol)
 {
     Content c = twoColours();
