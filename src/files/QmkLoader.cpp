@@ -7,6 +7,7 @@
 #include "model/SymbolSetLoader.h"
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -39,7 +40,7 @@ class ValueCounter
 public:
     explicit ValueCounter(size_t named = 0)
         : m_values(named + 1)
-        , m_tables(kLanes * m_values, 0)
+        , m_tables(size_t(kLanes) * m_values, 0)
     {
     }
 
@@ -73,13 +74,13 @@ public:
     qint64 count(size_t value) const
     {
         qint64 sum = 0;
-        for (size_t lane = 0; lane < kLanes; ++lane)
+        for (size_t lane = 0; lane < size_t(kLanes); ++lane)
             sum += m_tables[lane * m_values + value];
         return sum;
     }
 
 private:
-    static constexpr size_t kLanes = 4;
+    static constexpr int kLanes = 4;
     size_t m_values;
     // 32 bits hold the count of a value: a layer has at most 4 x 16 777 216 cells.
     std::vector<quint32> m_tables;
@@ -276,18 +277,23 @@ ColorUsage::LayerCounts QmkLoader::applyRecord(const qmkFile& file, Design& desi
     const int parts = twoThreads ? 2 : 1;
     LayerFill cross(design.CrossLayer, file.width, file.height, file.Pixels, pixels, named, parts);
     LayerFill quarters(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels, named, parts);
+    const auto fillLower = [&] {
+        cross.fill(1);
+        quarters.fill(1);
+    };
+    std::thread lower;
     if (twoThreads) {
-        std::thread lower([&] {
-            cross.fill(1);
-            quarters.fill(1);
-        });
-        cross.fill(0);
-        quarters.fill(0);
-        lower.join();
-    } else {
-        cross.fill(0);
-        quarters.fill(0);
+        // Without a thread to be had, the lower half is filled here as well.
+        try {
+            lower = std::thread(fillLower);
+        } catch (const std::system_error&) {
+            fillLower();
+        }
     }
+    cross.fill(0);
+    quarters.fill(0);
+    if (lower.joinable())
+        lower.join();
     const ColorUsage::LayerCounts counted = countsOf(file, cross.counts(), quarters.counts());
     appendLists(file, design);
 
