@@ -132,3 +132,21 @@ TEST(BoundedReader, ReadsDevicesAndFiles)
     EXPECT_FALSE(missing);
     EXPECT_TRUE(missing.text().contains(QStringLiteral("/nonexistent/x.qmk")));
 }
+
+TEST(BoundedReader, LargeFilesReadWholeInTheirOrder)
+{
+    // Large files are read in two halves at once; sizes around the threshold and odd ones.
+    for (const qint64 size : {(qint64(8) << 20) - 1, qint64(8) << 20, (qint64(8) << 20) + 7}) {
+        SCOPED_TRACE(size);
+        QByteArray content(size, Qt::Uninitialized);
+        for (qint64 i = 0; i < size; ++i)
+            content[i] = char((i * 131) >> 3);
+        QTemporaryFile file;
+        ASSERT_TRUE(file.open());
+        ASSERT_EQ(file.write(content), size);
+        file.close();
+        QByteArray bytes;
+        ASSERT_TRUE(BoundedReader::readFile(file.fileName(), bytes));
+        EXPECT_TRUE(bytes == content);
+    }
+}
