@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QtEndian>
 #include <cstring>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -35,19 +36,20 @@ Status readSequential(QIODevice& device, const QString& fileName, QByteArray& by
             return Status::ok();
     }
 }
+
 // Files of at least this size are read by two threads.
 constexpr qint64 kBytesForTwoThreads = qint64(8) << 20;
 
-// Exactly `length` bytes from `offset` of an open file into `target`.
-Status readRange(QFile& file, const QString& fileName, qint64 offset, qint64 length, char* target)
+// Exactly `length` bytes from `offset` of a device that can seek into `target`.
+Status readRange(QIODevice& device, const QString& fileName, qint64 offset, qint64 length, char* target)
 {
-    if (!file.seek(offset))
-        return unreadable(fileName, file.errorString());
+    if (device.pos() != offset && !device.seek(offset))
+        return unreadable(fileName, device.errorString());
     qint64 done = 0;
     while (done < length) {
-        const qint64 got = file.read(target + done, length - done);
+        const qint64 got = device.read(target + done, length - done);
         if (got <= 0)
-            return unreadable(fileName, got < 0 ? file.errorString() : QStringLiteral("end of file"));
+            return unreadable(fileName, got < 0 ? device.errorString() : QStringLiteral("end of file"));
         done += got;
     }
     return Status::ok();
@@ -77,14 +79,7 @@ Status BoundedReader::readAll(QIODevice& device, const QString& fileName, QByteA
         return tooLarge(fileName);
     // Exactly the size needed: growing an empty array would reserve room to spare.
     bytes = QByteArray(qMax<qint64>(left, 0), Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < left) {
-        const qint64 got = device.read(bytes.data() + done, left - done);
-        if (got <= 0)
-            return unreadable(fileName, got < 0 ? device.errorString() : QStringLiteral("end of file"));
-        done += got;
-    }
-    return Status::ok();
+    return readRange(device, fileName, device.pos(), left, bytes.data());
 }
 
 Status BoundedReader::readFile(const QString& fileName, QByteArray& bytes)
@@ -101,9 +96,16 @@ Status BoundedReader::readFile(const QString& fileName, QByteArray& bytes)
     char* data = bytes.data();
     const qint64 half = size / 2;
     Status second;
-    std::thread lower([&] { second = readRange(fileName, half, size - half, data + half); });
+    const auto readLower = [&] { second = readRange(fileName, half, size - half, data + half); };
+    std::thread lower;
+    try {
+        lower = std::thread(readLower);
+    } catch (const std::system_error&) {
+        readLower();
+    }
     const Status first = readRange(file, fileName, 0, half, data);
-    lower.join();
+    if (lower.joinable())
+        lower.join();
     if (!first)
         return first;
     return second;
