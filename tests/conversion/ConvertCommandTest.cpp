@@ -41,6 +41,17 @@ protected:
         return design;
     }
 
+    // The cells the wizard's conversion gives the test picture for these choices, in the process.
+    TBitmap32 convertedInProcess(const ConversionChoices& choices)
+    {
+        auto design = CliSession().freshDesign();
+        TBitmap32 source;
+        EXPECT_TRUE(PictureLoader::load(picture, source));
+        PictureConversion conversion(design->stitch);
+        EXPECT_TRUE(conversion.run(source, choices));
+        return conversion.ImageFinal;
+    }
+
     QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
 
     QTemporaryDir m_dir;
@@ -68,10 +79,6 @@ TEST_F(ConvertCommandTest, WritesTheDesignTheWizardWouldMake)
     EXPECT_LE(design->stitch.usedColors(), 12);
     EXPECT_GE(design->stitch.usedColors(), 2);
 
-    auto expected = CliSession().freshDesign();
-    TBitmap32 source;
-    ASSERT_TRUE(PictureLoader::load(picture, source));
-    PictureConversion conversion(expected->stitch);
     ConversionChoices choices;
     choices.maxSize = 30;
     choices.maxColors = 12;
@@ -79,8 +86,7 @@ TEST_F(ConvertCommandTest, WritesTheDesignTheWizardWouldMake)
     choices.ditherLevel = 70;
     choices.palette = kDmc;
     choices.contrast = 120;
-    ASSERT_TRUE(conversion.run(source, choices));
-    EXPECT_TRUE(design->CrossLayer == conversion.ImageFinal);
+    EXPECT_TRUE(design->CrossLayer == convertedInProcess(choices));
 
     QHash<TColorRef, int> cells;
     for (int y = 0; y < design->height(); ++y) {
@@ -108,17 +114,12 @@ TEST_F(ConvertCommandTest, AKernelWithoutALevelDithersAtFullStrength)
                   QStringLiteral("stucki")}),
         0);
     const auto design = open(output);
-    auto expected = CliSession().freshDesign();
-    TBitmap32 source;
-    ASSERT_TRUE(PictureLoader::load(picture, source));
-    PictureConversion conversion(expected->stitch);
     ConversionChoices choices;
     choices.maxSize = 30;
     choices.maxColors = 8;
     choices.dithering = DitherMethod::Stucki;
     choices.ditherLevel = 100;
-    ASSERT_TRUE(conversion.run(source, choices));
-    EXPECT_TRUE(design->CrossLayer == conversion.ImageFinal);
+    EXPECT_TRUE(design->CrossLayer == convertedInProcess(choices));
 }
 
 TEST_F(ConvertCommandTest, WrongUsageExitsWithTwo)

@@ -14,6 +14,40 @@
 namespace {
 using Pointers = QList<ToolPointer>;
 
+// One stroke of a pen tool on a small design, as pictures of both layers before and after.
+struct StrokeCase
+{
+    const char* name;
+    QStringList cells;
+    QStringList quarters;
+    int penSize;
+    bool allowQuarterOverCross;
+    QList<QPoint> path; // press, moves, release, in the tool's grid
+    QStringList cellsAfter;
+    QStringList quartersAfter; // empty: not checked
+};
+
+// Draws the case's stroke with `pen`, the path mapped to pointers by `pointerAt`, and checks the
+// pictures, that the stroke is one record, and that undo and redo restore both states.
+template <typename PointerAt>
+void expectStroke(const StrokeCase& c, Tool& pen, PointerAt pointerAt)
+{
+    SCOPED_TRACE(c.name);
+    ToolRig rig(c.cells, c.quarters);
+    rig.design().stitch.setPensize(c.penSize);
+    rig.allowQuarterOverCross = c.allowQuarterOverCross;
+    const DesignSnapshot before = DesignSnapshot::of(rig.design());
+    Pointers path;
+    for (const QPoint& p : c.path)
+        path << pointerAt(rig, p);
+    rig.drag(pen, path);
+    EXPECT_EQ(rig.cells(), c.cellsAfter);
+    if (!c.quartersAfter.isEmpty())
+        EXPECT_EQ(rig.quarters(), c.quartersAfter);
+    ASSERT_EQ(rig.records(), 1) << "one stroke, one record";
+    expectUndoAndRedo(rig.design(), before);
+}
+
 QStringList footprintPicture(int size)
 {
     QStringList rows(5, QStringLiteral("....."));
@@ -46,19 +80,8 @@ TEST(PenFootprint, SizesOneToFourAroundTheCentre)
 
 TEST(PenTool, StrokesByPenSizeEdgeAndCoexistence)
 {
-    struct Case
-    {
-        const char* name;
-        QStringList cells;
-        QStringList quarters;
-        int penSize;
-        bool allowQuarterOverCross;
-        QList<QPoint> path; // cells: press, moves, release
-        QStringList cellsAfter;
-        QStringList quartersAfter;
-    };
     const QStringList noQuarters = {"......", "......", "......", "......"};
-    const std::vector<Case> cases = {
+    const std::vector<StrokeCase> cases = {
         {"size 1 draws the cell under the pointer", {"...", ".b."}, {}, 1, false, {{1, 1}}, {"...", ".r."}, {}},
         {"size 2 reaches right and down", {"...", "...", "..."}, {}, 2, false, {{1, 1}}, {"...", ".rr", ".rr"}, {}},
         {"size 3 is a plus", {"...", "...", "..."}, {}, 3, false, {{1, 1}}, {".r.", "rrr", ".r."}, {}},
@@ -75,22 +98,9 @@ TEST(PenTool, StrokesByPenSizeEdgeAndCoexistence)
         {"with quarters over crosses allowed both stay", {"...", "..."}, {"..bb..", "..b...", "......", "......"}, 1,
             true, {{1, 0}}, {".r.", "..."}, {"..bb..", "..b...", "......", "......"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ToolRig rig(c.cells, c.quarters);
-        rig.design().stitch.setPensize(c.penSize);
-        rig.allowQuarterOverCross = c.allowQuarterOverCross;
-        const DesignSnapshot before = DesignSnapshot::of(rig.design());
+    for (const StrokeCase& c : cases) {
         PenTool pen;
-        Pointers path;
-        for (const QPoint& p : c.path)
-            path << rig.cell(p.x(), p.y());
-        rig.drag(pen, path);
-        EXPECT_EQ(rig.cells(), c.cellsAfter);
-        if (!c.quartersAfter.isEmpty())
-            EXPECT_EQ(rig.quarters(), c.quartersAfter);
-        ASSERT_EQ(rig.records(), 1) << "one stroke, one record";
-        expectUndoAndRedo(rig.design(), before);
+        expectStroke(c, pen, [](const ToolRig& rig, const QPoint& p) { return rig.cell(p.x(), p.y()); });
     }
 }
 
@@ -146,18 +156,7 @@ TEST(PenTool, CancelRecordsWhatTheStrokeDrewAndResetForgetsIt)
 
 TEST(QuarterPenTool, QuartersMergesAndCoexistence)
 {
-    struct Case
-    {
-        const char* name;
-        QStringList cells;
-        QStringList quarters;
-        int penSize;
-        bool allowQuarterOverCross;
-        QList<QPoint> path; // quarter cells
-        QStringList cellsAfter;
-        QStringList quartersAfter;
-    };
-    const std::vector<Case> cases = {
+    const std::vector<StrokeCase> cases = {
         {"one quarter", {"..", ".."}, {}, 1, false, {{1, 2}}, {"..", ".."}, {"....", "....", ".r..", "...."}},
         {"the fourth quarter of the drawing colour merges the cell", {"..", ".."}, {"rr..", "r...", "....", "...."}, 1,
             false, {{1, 1}}, {"r.", ".."}, {"....", "....", "....", "...."}},
@@ -174,21 +173,9 @@ TEST(QuarterPenTool, QuartersMergesAndCoexistence)
         {"a merge over a full stitch of another colour", {"b.", ".."}, {"rr..", "r...", "....", "...."}, 1, true,
             {{1, 1}}, {"r.", ".."}, {"....", "....", "....", "...."}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ToolRig rig(c.cells, c.quarters);
-        rig.design().stitch.setPensize(c.penSize);
-        rig.allowQuarterOverCross = c.allowQuarterOverCross;
-        const DesignSnapshot before = DesignSnapshot::of(rig.design());
+    for (const StrokeCase& c : cases) {
         QuarterPenTool pen;
-        Pointers path;
-        for (const QPoint& q : c.path)
-            path << rig.quarter(q.x(), q.y());
-        rig.drag(pen, path);
-        EXPECT_EQ(rig.cells(), c.cellsAfter);
-        EXPECT_EQ(rig.quarters(), c.quartersAfter);
-        ASSERT_EQ(rig.records(), 1);
-        expectUndoAndRedo(rig.design(), before);
+        expectStroke(c, pen, [](const ToolRig& rig, const QPoint& q) { return rig.quarter(q.x(), q.y()); });
     }
 }
 
