@@ -6,6 +6,8 @@
 #                       LeakSanitizer (build-sanitize/), including the replay of the fuzz seeds
 #   make fuzz           builds the fuzz targets with clang and runs each for FUZZ_SECONDS
 #                       (build-fuzz/; see fuzz/README.md)
+# and one for installing it:
+#   make package        builds $(BUILD_DIR)/threadwright_<version>_<arch>.deb from the install rules
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -19,7 +21,7 @@ SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1:str
 	UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0
 
-.PHONY: all deps configure build run test bench clean test-sanitize fuzz
+.PHONY: all deps configure build run test bench clean test-sanitize fuzz package
 
 all: build
 
@@ -44,6 +46,9 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	@echo "Benchmarks are in $(BUILD_DIR)/bench/; see bench/README.md for the figures and commands."
