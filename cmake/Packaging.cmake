@@ -21,6 +21,11 @@ if(TARGET threadwright)
   target_compile_definitions(threadwright PRIVATE THREADWRIGHT_APP_ID="${THREADWRIGHT_APP_ID}")
 endif()
 
+# Sanitizer and fuzzing builds are never installed.
+if(THREADWRIGHT_SANITIZE OR THREADWRIGHT_FUZZ)
+  return()
+endif()
+
 set(_packaging ${CMAKE_BINARY_DIR}/packaging)
 
 # ---- desktop entry, icon, AppStream metadata, screenshot ----

@@ -30,10 +30,10 @@ _threadwright_cli_listing()
 # Folders, and files whose extension is one of $1 (a|b|c).
 _threadwright_cli_files()
 {
-    local IFS=$'\n' extglob
+    local extglob
     extglob=$(shopt -p extglob)
     shopt -s extglob
-    COMPREPLY=($(compgen -d -- "$cur") $(compgen -f -X "!*.@($1)" -- "$cur"))
+    mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X "!*.@($1)" -- "$cur")
     eval "$extglob"
     compopt -o filenames 2>/dev/null
 }
@@ -51,7 +51,7 @@ _threadwright_cli()
     done
 
     if [[ $prev == --data ]]; then
-        COMPREPLY=($(compgen -d -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
         compopt -o filenames 2>/dev/null
         return
     fi
@@ -59,14 +59,14 @@ _threadwright_cli()
     help=$("$cli" --help 2>/dev/null)
     if [[ -z $command ]]; then
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W "--data --help --version" -- "$cur"))
+            mapfile -t COMPREPLY < <(compgen -W "--data --help --version" -- "$cur")
         else
-            COMPREPLY=($(compgen -W "$(_threadwright_cli_help_lines "$help")" -- "$cur"))
+            mapfile -t COMPREPLY < <(compgen -W "$(_threadwright_cli_help_lines "$help")" -- "$cur")
         fi
         return
     fi
 
-    local line IFS=$' \t\n'
+    local line
     line=$(_threadwright_cli_help_lines "$help" "$command")
     case $prev in
         --palette)
@@ -87,7 +87,7 @@ _threadwright_cli()
             local after=${line#*"$prev "}
             after=${after%%[] ]*}
             if [[ $after != "$line" && $after == *"|"* ]]; then
-                COMPREPLY=($(compgen -W "${after//|/ }" -- "$cur"))
+                mapfile -t COMPREPLY < <(compgen -W "${after//|/ }" -- "$cur")
                 return
             elif [[ $after =~ ^[A-Z0-9] ]]; then
                 return
@@ -95,7 +95,7 @@ _threadwright_cli()
     esac
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "$(grep -oE -- '(^| |\[)-{1,2}[a-z][a-z0-9-]*' <<<"$line" | tr -d ' [') --data" -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -W "$(grep -oE -- '(^| |\[)-{1,2}[a-z][a-z0-9-]*' <<<"$line" | tr -d ' [') --data" -- "$cur")
     elif [[ $line == *PICTURE* ]]; then
         _threadwright_cli_files "png|jpg|jpeg|bmp|gif|tif|tiff|webp|PNG|JPG|JPEG|BMP|GIF|TIF|TIFF|WEBP"
     else

@@ -2,8 +2,9 @@
 # What the bash completion of threadwright-cli offers for a few command lines.
 #   completion-test.sh COMPLETION CLI DATA
 set -u
+# shellcheck source=packaging/threadwright-cli.bash
 source "$1"
-cli=$(realpath "$2") data=$(realpath "$3")
+cli=$(realpath "$2") datadir=$(realpath "$3")
 failed=0
 
 complete -p threadwright-cli | grep -q -- '-F _threadwright_cli' || { echo "no completion for threadwright-cli"; exit 1; }
@@ -30,7 +31,7 @@ while IFS='|' read -r line expected; do
     [[ $got == "$expected" ]] || { echo "after '$line' expected '$expected', got '$got'"; failed=1; }
 done <<EOF_CASES
 con|convert
---data $data pal|palettes
+--data $datadir pal|palettes
 --|--data --help --version
 convert rose.png --di|--dither --dither-level
 convert rose.png --dither s|sierra-lite stucki
@@ -38,6 +39,6 @@ convert rose.png --max-colors |
 info |more rose.qmk
 convert |more rose.png
 render rose.qmk -o |more rose.png
-convert rose.png --data $data --palette Anc|Anchor\ Stranded\ Cotton\ v1
+convert rose.png --data $datadir --palette Anc|Anchor\ Stranded\ Cotton\ v1
 EOF_CASES
 exit $failed
