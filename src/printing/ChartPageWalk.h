@@ -40,6 +40,7 @@ private:
     void keyRight();
     void keyBelow();
     void keyPages();
+    int continueKey(TMyPage& chart, int fit, int perPage, const TMyPage& blank, QPoint first, QPoint step);
     void backStitchCopies();
 
     int keyCountByPosition(const TMyPage& page, int separateTop) const;

@@ -8,34 +8,33 @@
 using LayoutMath::floorDiv;
 using LayoutMath::nearest;
 
-namespace {
-// Gives `chart` the key lines that fit (`fit`, possibly negative) and returns the pages that
-// continue its key, each holding up to `perPage` lines.
-QList<TMyPage> continueKey(TMyPage& chart, int fit, int keyLines, int perPage, int keyTotal, const TMyPage& blank)
+// Gives `chart` the key lines that fit (`fit`, possibly negative) and puts the rest on extra
+// pages from `first` on in steps of `step`, each holding up to `perPage` lines and otherwise
+// like `blank`. Returns the number of extra pages.
+int ChartPageWalk::continueKey(TMyPage& chart, int fit, int perPage, const TMyPage& blank, QPoint first, QPoint step)
 {
-    QList<TMyPage> extra;
     if (fit >= keyLines) {
         chart.keycols = keyLines;
         chart.hasKeys = keyLines > 0;
-        return extra;
+        return 0;
     }
     chart.keycols = std::max(fit, 0);
     chart.hasKeys = chart.keycols > 0;
-    const TMyPage* previous = &chart;
-    for (int remaining = keyLines - chart.keycols; remaining > 0;) {
+    TMyPage previous = chart;
+    int count = 0;
+    for (int remaining = keyLines - chart.keycols; remaining > 0; ++count) {
         TMyPage page = blank;
         page.hasKeys = true;
         page.keycount = chart.keycount;
         page.KeyRestart = chart.KeyRestart;
-        page.keyFirst = previous->keyFirst + previous->keycols * keyTotal;
+        page.keyFirst = previous.keyFirst + previous.keycols * m_keyTotal;
         page.keycols = std::min(perPage, remaining);
         remaining -= page.keycols;
-        extra << page;
-        previous = &extra.last();
+        pages[first + count * step] = page;
+        previous = page;
     }
-    return extra;
+    return count;
 }
-} // namespace
 
 void ChartPageWalk::keyRight()
 {
@@ -50,10 +49,7 @@ void ChartPageWalk::keyRight()
         blank.isTop = chart.isTop;
         addMargins(blank);
         const int fit = floorDiv(double(m_p.pagewidth) - chart.keyOffset, m_p.keyWidthPx);
-        const QList<TMyPage> extra = continueKey(chart, fit, keyLines, m_p.keysAcross(), m_keyTotal, blank);
-        for (int v = 0; v < extra.size(); ++v)
-            at(columns + v, j) = extra[v];
-        added = std::max(added, int(extra.size()));
+        added = std::max(added, continueKey(chart, fit, m_p.keysAcross(), blank, QPoint(columns, j), QPoint(1, 0)));
     }
     columns += added;
 }
@@ -76,10 +72,7 @@ void ChartPageWalk::keyBelow()
         blank.isLeft = chart.isLeft;
         addMargins(blank);
         const int fit = floorDiv(double(m_p.pageheight) - chart.keyOffset, m_p.keyHeightPx);
-        const QList<TMyPage> extra = continueKey(chart, fit, keyLines, m_p.keysDown(), m_keyTotal, blank);
-        for (int v = 0; v < extra.size(); ++v)
-            at(i, rows + v) = extra[v];
-        added = std::max(added, int(extra.size()));
+        added = std::max(added, continueKey(chart, fit, m_p.keysDown(), blank, QPoint(i, rows), QPoint(0, 1)));
     }
     rows += added;
 }
