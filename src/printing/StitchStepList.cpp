@@ -24,6 +24,19 @@ RunColor runColor(const Design& design, TColorRef color)
     }
     return c;
 }
+
+// The number of runs, so that the list is allocated once.
+qsizetype runCount(const Design& design)
+{
+    qsizetype runs = 0;
+    for (int y = 0; y < design.height(); ++y) {
+        const TColor32* row = design.CrossLayer.constScanLine(y);
+        runs += design.width() > 0 ? 1 : 0;
+        for (int x = 1; x < design.width(); ++x)
+            runs += row[x] != row[x - 1] ? 1 : 0;
+    }
+    return runs;
+}
 } // namespace
 
 QList<TStitchListItem> StitchStepList::build(const Design& design)
@@ -31,6 +44,7 @@ QList<TStitchListItem> StitchStepList::build(const Design& design)
     const TColor32 background = design.stitch.BackGroundColor;
     QHash<TColor32, RunColor> known;
     QList<TStitchListItem> items;
+    items.reserve(runCount(design));
     const int width = design.width();
     for (int y = 0; y < design.height(); ++y) {
         const TColor32* row = design.CrossLayer.constScanLine(y);
