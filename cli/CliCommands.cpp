@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
+#include "LayoutCommand.h"
 #include "SaveAsCommand.h"
 #include "PalettesCommand.h"
 #include "RenderCommand.h"
@@ -16,5 +17,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<SaveAsCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<ConvertCommand>());
+    commands.push_back(std::make_unique<LayoutCommand>());
     return commands;
 }
