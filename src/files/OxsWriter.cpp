@@ -1,0 +1,265 @@
+#include "files/OxsWriter.h"
+#include "files/OxsValues.h"
+#include "files/SafeFileWriter.h"
+#include "model/Design.h"
+#include <QHash>
+#include <QXmlStreamWriter>
+#include <algorithm>
+
+namespace {
+const char* const kFormatComments[13] = {
+    "chart: one design; its elements below come in this order",
+    "properties: chart size in cells, title, instructions (lines joined by line feeds), stitches per inch",
+    "palette: palette_item index 0 is the cloth, 1 and up the threads that the stitches name by palindex",
+    "palette_item: number is the brand and the thread number, color is RRGGBB, symbol a Unicode code",
+    "fullstitches: stitch x y are the column and row of a cell, counted from 0 at the top left",
+    "backstitches: backstitch x1 y1 x2 y2 are its ends in cells, on whole or half cells",
+    "backstitch: sequence counts the stitches in the order they were made",
+    "ornaments_inc_knots_and_beads: object items, placed in cells like back stitch ends",
+    "object quarter: x1 y1 are the top-left corner of the quarter cell it fills",
+    "object knot: x1 y1 are the centre of the french knot",
+    "positions and sizes are numbers with a full stop as the decimal mark",
+    "attributes that start with threadwright_ belong to the program that wrote the file",
+    "a reader passes over elements and attributes it does not know",
+};
+
+// The colours the stitches use, each with its palette index from 1, in palette order.
+class UsedColors
+{
+public:
+    explicit UsedColors(const Design& design)
+    {
+        const auto add = [this](TColorRef c) {
+            if (!m_index.contains(c))
+                m_index.insert(c, 0);
+        };
+        for (const TBitmap32* layer : {&design.CrossLayer, &design.QuarterLayer}) {
+            for (int y = 0; y < layer->height(); ++y) {
+                const TColor32* line = layer->constScanLine(y);
+                TColor32 last = design.stitch.BackGroundColor;
+                for (int x = 0; x < layer->width(); ++x) {
+                    if (line[x] != last && line[x] != design.stitch.BackGroundColor)
+                        add(colorRefFromColor32(line[x]));
+                    last = line[x];
+                }
+            }
+        }
+        for (const TBackStitch& s : design.BackStitchList)
+            add(s.Color);
+        for (const TFrenchKnot& k : design.FrenchKnotList)
+            add(k.Color);
+        for (const TRhodeRef& r : design.RhodeList)
+            add(r->color);
+        order(design.stitch.Colors);
+    }
+
+    const QList<TColorRef>& colors() const { return m_colors; }
+    QString indexOf(TColorRef c) const { return QString::number(m_index.value(c)); }
+
+private:
+    // Palette order; colours the table lacks come last, by value.
+    void order(const TColorTable& table)
+    {
+        m_colors = m_index.keys();
+        const auto rank = [&table](TColorRef c) {
+            const TColorInfo* info = table.find(c);
+            return std::pair(info ? 0 : 1, info ? qint64(info->orderID) : qint64(c));
+        };
+        std::stable_sort(m_colors.begin(), m_colors.end(), [&](TColorRef a, TColorRef b) {
+            return rank(a) < rank(b) || (rank(a) == rank(b) && table.indexOf(a) < table.indexOf(b));
+        });
+        for (int i = 0; i < m_colors.size(); ++i)
+            m_index.insert(m_colors[i], i + 1);
+    }
+
+    QHash<TColorRef, int> m_index;
+    QList<TColorRef> m_colors;
+};
+
+class Writer
+{
+public:
+    Writer(const Design& design, QIODevice& device)
+        : m_design(design)
+        , m_doc(design.stitch)
+        , m_used(design)
+        , m_xml(&device)
+    {
+        m_xml.setAutoFormatting(true);
+        m_xml.setAutoFormattingIndent(1);
+    }
+
+    void write()
+    {
+        m_xml.writeStartDocument();
+        m_xml.writeStartElement(QStringLiteral("chart"));
+        writeFormat();
+        writeProperties();
+        writePalette();
+        writeFullStitches();
+        writeBackStitches();
+        writeOrnaments();
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    }
+
+    bool failed() const { return m_xml.hasError(); }
+
+private:
+    void attribute(const char* name, const QString& value) { m_xml.writeAttribute(QLatin1String(name), value); }
+    void text(const char* name, const QString& value) { attribute(name, OxsValues::xmlText(value)); }
+
+    void writeFormat()
+    {
+        m_xml.writeStartElement(QStringLiteral("format"));
+        for (int i = 0; i < 13; ++i)
+            m_xml.writeAttribute(QStringLiteral("comments%1").arg(i + 1, 2, 10, QLatin1Char('0')), QLatin1String(kFormatComments[i]));
+        m_xml.writeEndElement();
+    }
+
+    void writeProperties()
+    {
+        m_xml.writeStartElement(QStringLiteral("properties"));
+        attribute("oxsversion", QStringLiteral("1.0"));
+        attribute("software", QStringLiteral("Threadwright"));
+        attribute("software_version", QStringLiteral(THREADWRIGHT_VERSION));
+        attribute("chartwidth", QString::number(m_design.width()));
+        attribute("chartheight", QString::number(m_design.height()));
+        text("charttitle", m_doc.Title);
+        text("instructions", m_doc.comment.join(QLatin1Char('\n')));
+        attribute("stitchesperinch", QStringLiteral("14"));
+        attribute("stitchesperinch_y", QStringLiteral("14"));
+        attribute("palettecount", QString::number(m_used.colors().size()));
+        text("threadwright_palette", m_doc.colorsname());
+        text("threadwright_symbols", m_doc.chars ? m_doc.chars->CharsName : QString());
+        attribute("threadwright_len", OxsValues::numberText(m_doc.len));
+        attribute("threadwright_backlen", OxsValues::numberText(m_doc.backlen));
+        attribute("threadwright_baselen", OxsValues::numberText(m_doc.baseLen));
+        m_xml.writeEndElement();
+    }
+
+    void writePalette()
+    {
+        const QString brand = m_doc.colorsname().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        m_xml.writeStartElement(QStringLiteral("palette"));
+        m_xml.writeEmptyElement(QStringLiteral("palette_item"));
+        attribute("index", QStringLiteral("0"));
+        attribute("color", OxsValues::colorText(colorRefFromColor32(m_doc.BackGroundColor)));
+        for (TColorRef c : m_used.colors()) {
+            const TColorInfo info = m_doc.Colors.value(c);
+            m_xml.writeEmptyElement(QStringLiteral("palette_item"));
+            attribute("index", m_used.indexOf(c));
+            if (!info.colorID.isEmpty())
+                text("number", brand.isEmpty() ? info.colorID : brand + QLatin1Char(' ') + info.colorID);
+            text("name", info.colorName);
+            attribute("color", OxsValues::colorText(c));
+            writeSymbol(info.charID);
+        }
+        m_xml.writeEndElement();
+    }
+
+    void writeSymbol(int charID)
+    {
+        if (!m_doc.chars || charID < 0)
+            return;
+        if (const std::optional<QChar> symbol = m_doc.chars->symbolOf(charID)) {
+            attribute("symbol", QString::number(symbol->unicode()));
+            text("fontname", m_doc.chars->ffontname);
+        }
+        attribute("threadwright_charid", QString::number(charID));
+    }
+
+    void writeFullStitches()
+    {
+        m_xml.writeStartElement(QStringLiteral("fullstitches"));
+        const TBitmap32& layer = m_design.CrossLayer;
+        for (int y = 0; y < layer.height(); ++y) {
+            const TColor32* line = layer.constScanLine(y);
+            const QString row = QString::number(y);
+            for (int x = 0; x < layer.width(); ++x) {
+                if (line[x] == m_doc.BackGroundColor)
+                    continue;
+                m_xml.writeEmptyElement(QStringLiteral("stitch"));
+                attribute("x", QString::number(x));
+                attribute("y", row);
+                attribute("palindex", m_used.indexOf(colorRefFromColor32(line[x])));
+            }
+        }
+        m_xml.writeEndElement();
+    }
+
+    void writeLine(const TBackStitch& s, int rhode)
+    {
+        m_xml.writeEmptyElement(QStringLiteral("backstitch"));
+        attribute("x1", OxsValues::cellsText(s.FromPoint.x()));
+        attribute("y1", OxsValues::cellsText(s.FromPoint.y()));
+        attribute("x2", OxsValues::cellsText(s.ToPoint.x()));
+        attribute("y2", OxsValues::cellsText(s.ToPoint.y()));
+        attribute("palindex", m_used.indexOf(s.Color));
+        attribute("objecttype", QStringLiteral("backstitch"));
+        attribute("sequence", QString::number(++m_sequence));
+        if (rhode > 0)
+            attribute("threadwright_rhode", QString::number(rhode));
+    }
+
+    void writeBackStitches()
+    {
+        m_xml.writeStartElement(QStringLiteral("backstitches"));
+        for (const TBackStitch& s : m_design.BackStitchList)
+            writeLine(s, 0);
+        for (int k = 0; k < m_design.RhodeList.size(); ++k) {
+            const TRhode& rhode = *m_design.RhodeList[k];
+            for (TBackStitch s : rhode.stitches) {
+                s.Color = rhode.color;
+                writeLine(s, k + 1);
+            }
+        }
+        m_xml.writeEndElement();
+    }
+
+    void writePlaced(const char* type, const QPoint& halfPoint, TColorRef color)
+    {
+        m_xml.writeEmptyElement(QStringLiteral("object"));
+        attribute("objecttype", QLatin1String(type));
+        attribute("x1", OxsValues::cellsText(halfPoint.x()));
+        attribute("y1", OxsValues::cellsText(halfPoint.y()));
+        attribute("palindex", m_used.indexOf(color));
+    }
+
+    void writeOrnaments()
+    {
+        m_xml.writeStartElement(QStringLiteral("ornaments_inc_knots_and_beads"));
+        const TBitmap32& layer = m_design.QuarterLayer;
+        for (int y = 0; y < layer.height(); ++y) {
+            const TColor32* line = layer.constScanLine(y);
+            for (int x = 0; x < layer.width(); ++x) {
+                if (line[x] == m_doc.BackGroundColor)
+                    continue;
+                writePlaced("quarter", QPoint(x, y), colorRefFromColor32(line[x]));
+                attribute("petit", QStringLiteral("true"));
+            }
+        }
+        for (const TFrenchKnot& knot : m_design.FrenchKnotList)
+            writePlaced("knot", knot.Center, knot.Color);
+        m_xml.writeEndElement();
+    }
+
+    const Design& m_design;
+    const TStitch& m_doc;
+    UsedColors m_used;
+    QXmlStreamWriter m_xml;
+    int m_sequence = 0;
+};
+} // namespace
+
+bool OxsWriter::write(const Design& design, QIODevice& device)
+{
+    Writer writer(design, device);
+    writer.write();
+    return !writer.failed();
+}
+
+Status SaveOXS(const Design& design, const QString& fileName)
+{
+    return SafeFileWriter::write(fileName, [&design](QIODevice& device) { return OxsWriter::write(design, device); });
+}
