@@ -139,7 +139,7 @@ void readLine(const QXmlStreamAttributes& attributes, OxsFile& file)
 bool isOneOf(QStringView type, std::initializer_list<const char*> types)
 {
     for (const char* t : types) {
-        if (type == QLatin1String(t))
+        if (type.compare(QLatin1String(t), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
@@ -154,14 +154,14 @@ void readPlacedObject(QStringView type, const QXmlStreamAttributes& attributes, 
         ++file.incomplete;
         return;
     }
-    if (type == QLatin1String("knot")) {
+    if (isOneOf(type, {"knot"})) {
         file.knots.push_back({corner, palindex(attributes, "palindex")});
         file.knotsMoved += moved;
-    } else if (type == QLatin1String("quarter")) {
+    } else if (isOneOf(type, {"quarter"})) {
         file.quarters.push_back({corner, palindex(attributes, "palindex")});
-    } else if (type == QLatin1String("partstitch")) {
+    } else if (isOneOf(type, {"partstitch"})) {
         readPartStitch(attributes, corner, file);
-    } else if (type == QLatin1String("tent")) {
+    } else if (isOneOf(type, {"tent"})) {
         readTent(attributes, corner, file);
     } else {
         readFullCross(attributes, corner, file);
@@ -202,13 +202,14 @@ void OxsStitchReader::readFullStitch(const QXmlStreamAttributes& attributes, Oxs
 void OxsStitchReader::readObject(const QXmlStreamAttributes& attributes, bool inBackStitches, OxsFile& file)
 {
     countMark(attributes, file);
-    QString type = value(attributes, "objecttype").trimmed().toString().toLower();
+    // Types are told apart without a copy: a large chart has a million of them.
+    QStringView type = value(attributes, "objecttype").trimmed();
     if (type.isEmpty() && inBackStitches)
-        type = QStringLiteral("backstitch");
+        type = u"backstitch";
     if (isOneOf(type, {"backstitch", "straightstitch", "daisy", "bugle"}))
         readLine(attributes, file);
     else if (isOneOf(type, {"knot", "quarter", "partstitch", "tent", "fullcross"}))
         readPlacedObject(type, attributes, file);
     else
-        ++file.leftOut[leftOutKind(type, file)];
+        ++file.leftOut[leftOutKind(type.toString().toLower(), file)];
 }

@@ -83,13 +83,6 @@ int OxsValues::halfPoint(double cells, bool* moved)
     return int(std::clamp(nearest, -far, far));
 }
 
-QString OxsValues::cellsText(int halfPoint)
-{
-    if (halfPoint % 2 == 0)
-        return QString::number(halfPoint / 2);
-    return QString::number(halfPoint * 0.5, 'f', 1);
-}
-
 QString OxsValues::numberText(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);

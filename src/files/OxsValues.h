@@ -19,8 +19,6 @@ QString colorText(TColorRef color);
 // The nearest half-cell point of a position in cells, within OxsFile::kFarAway of the origin;
 // `moved` is set when the position was not on a half-cell point.
 int halfPoint(double cells, bool* moved);
-// A half-cell point as a position in cells: "3" or "3.5".
-QString cellsText(int halfPoint);
 // A number in the C locale, as short as reads back the same.
 QString numberText(double value);
 

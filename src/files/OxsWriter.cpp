@@ -1,4 +1,5 @@
 #include "files/OxsWriter.h"
+#include "files/OxsOutput.h"
 #include "files/OxsValues.h"
 #include "files/SafeFileWriter.h"
 #include "model/Design.h"
@@ -54,7 +55,8 @@ public:
     }
 
     const QList<TColorRef>& colors() const { return m_colors; }
-    QString indexOf(TColorRef c) const { return QString::number(m_index.value(c)); }
+    int indexOf(TColorRef c) const { return m_index.value(c); }
+    QString indexText(TColorRef c) const { return QString::number(indexOf(c)); }
 
 private:
     // Palette order; colours the table lacks come last, by value.
@@ -79,11 +81,12 @@ private:
 class Writer
 {
 public:
-    Writer(const Design& design, QIODevice& device)
+    Writer(const Design& design, OxsOutput& out)
         : m_design(design)
         , m_doc(design.stitch)
         , m_used(design)
-        , m_xml(&device)
+        , m_out(out)
+        , m_xml(&out)
     {
         m_xml.setAutoFormatting(true);
         m_xml.setAutoFormattingIndent(1);
@@ -106,8 +109,8 @@ public:
     bool failed() const { return m_xml.hasError(); }
 
 private:
-    void attribute(const char* name, const QString& value) { m_xml.writeAttribute(QLatin1String(name), value); }
-    void text(const char* name, const QString& value) { attribute(name, OxsValues::xmlText(value)); }
+    void attribute(const QString& name, const QString& value) { m_xml.writeAttribute(name, value); }
+    void text(const QString& name, const QString& value) { attribute(name, OxsValues::xmlText(value)); }
 
     void writeFormat()
     {
@@ -120,21 +123,21 @@ private:
     void writeProperties()
     {
         m_xml.writeStartElement(QStringLiteral("properties"));
-        attribute("oxsversion", QStringLiteral("1.0"));
-        attribute("software", QStringLiteral("Threadwright"));
-        attribute("software_version", QStringLiteral(THREADWRIGHT_VERSION));
-        attribute("chartwidth", QString::number(m_design.width()));
-        attribute("chartheight", QString::number(m_design.height()));
-        text("charttitle", m_doc.Title);
-        text("instructions", m_doc.comment.join(QLatin1Char('\n')));
-        attribute("stitchesperinch", QStringLiteral("14"));
-        attribute("stitchesperinch_y", QStringLiteral("14"));
-        attribute("palettecount", QString::number(m_used.colors().size()));
-        text("threadwright_palette", m_doc.colorsname());
-        text("threadwright_symbols", m_doc.chars ? m_doc.chars->CharsName : QString());
-        attribute("threadwright_len", OxsValues::numberText(m_doc.len));
-        attribute("threadwright_backlen", OxsValues::numberText(m_doc.backlen));
-        attribute("threadwright_baselen", OxsValues::numberText(m_doc.baseLen));
+        attribute(QStringLiteral("oxsversion"), QStringLiteral("1.0"));
+        attribute(QStringLiteral("software"), QStringLiteral("Threadwright"));
+        attribute(QStringLiteral("software_version"), QStringLiteral(THREADWRIGHT_VERSION));
+        attribute(QStringLiteral("chartwidth"), QString::number(m_design.width()));
+        attribute(QStringLiteral("chartheight"), QString::number(m_design.height()));
+        text(QStringLiteral("charttitle"), m_doc.Title);
+        text(QStringLiteral("instructions"), m_doc.comment.join(QLatin1Char('\n')));
+        attribute(QStringLiteral("stitchesperinch"), QStringLiteral("14"));
+        attribute(QStringLiteral("stitchesperinch_y"), QStringLiteral("14"));
+        attribute(QStringLiteral("palettecount"), QString::number(m_used.colors().size()));
+        text(QStringLiteral("threadwright_palette"), m_doc.colorsname());
+        text(QStringLiteral("threadwright_symbols"), m_doc.chars ? m_doc.chars->CharsName : QString());
+        attribute(QStringLiteral("threadwright_len"), OxsValues::numberText(m_doc.len));
+        attribute(QStringLiteral("threadwright_backlen"), OxsValues::numberText(m_doc.backlen));
+        attribute(QStringLiteral("threadwright_baselen"), OxsValues::numberText(m_doc.baseLen));
         m_xml.writeEndElement();
     }
 
@@ -143,16 +146,16 @@ private:
         const QString brand = m_doc.colorsname().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
         m_xml.writeStartElement(QStringLiteral("palette"));
         m_xml.writeEmptyElement(QStringLiteral("palette_item"));
-        attribute("index", QStringLiteral("0"));
-        attribute("color", OxsValues::colorText(colorRefFromColor32(m_doc.BackGroundColor)));
+        attribute(QStringLiteral("index"), QStringLiteral("0"));
+        attribute(QStringLiteral("color"), OxsValues::colorText(colorRefFromColor32(m_doc.BackGroundColor)));
         for (TColorRef c : m_used.colors()) {
             const TColorInfo info = m_doc.Colors.value(c);
             m_xml.writeEmptyElement(QStringLiteral("palette_item"));
-            attribute("index", m_used.indexOf(c));
+            attribute(QStringLiteral("index"), m_used.indexText(c));
             if (!info.colorID.isEmpty())
-                text("number", brand.isEmpty() ? info.colorID : brand + QLatin1Char(' ') + info.colorID);
-            text("name", info.colorName);
-            attribute("color", OxsValues::colorText(c));
+                text(QStringLiteral("number"), brand.isEmpty() ? info.colorID : brand + QLatin1Char(' ') + info.colorID);
+            text(QStringLiteral("name"), info.colorName);
+            attribute(QStringLiteral("color"), OxsValues::colorText(c));
             writeSymbol(info.charID);
         }
         m_xml.writeEndElement();
@@ -163,90 +166,82 @@ private:
         if (!m_doc.chars || charID < 0)
             return;
         if (const std::optional<QChar> symbol = m_doc.chars->symbolOf(charID)) {
-            attribute("symbol", QString::number(symbol->unicode()));
-            text("fontname", m_doc.chars->ffontname);
+            attribute(QStringLiteral("symbol"), QString::number(symbol->unicode()));
+            text(QStringLiteral("fontname"), m_doc.chars->ffontname);
         }
-        attribute("threadwright_charid", QString::number(charID));
+        attribute(QStringLiteral("threadwright_charid"), QString::number(charID));
     }
 
+    // The stitch sections are written as lines of their own, in the layout the stream writer
+    // gives the sections before them.
     void writeFullStitches()
     {
-        m_xml.writeStartElement(QStringLiteral("fullstitches"));
+        m_out.append("\n <fullstitches>");
         const TBitmap32& layer = m_design.CrossLayer;
         for (int y = 0; y < layer.height(); ++y) {
             const TColor32* line = layer.constScanLine(y);
-            const QString row = QString::number(y);
             for (int x = 0; x < layer.width(); ++x) {
                 if (line[x] == m_doc.BackGroundColor)
                     continue;
-                m_xml.writeEmptyElement(QStringLiteral("stitch"));
-                attribute("x", QString::number(x));
-                attribute("y", row);
-                attribute("palindex", m_used.indexOf(colorRefFromColor32(line[x])));
+                m_out.append("\n  <stitch x=\"").number(x).append("\" y=\"").number(y);
+                m_out.append("\" palindex=\"").number(m_used.indexOf(colorRefFromColor32(line[x]))).append("\"/>");
             }
         }
-        m_xml.writeEndElement();
+        m_out.append("\n </fullstitches>");
     }
 
-    void writeLine(const TBackStitch& s, int rhode)
+    void writeLine(const TBackStitch& s, TColorRef color, int rhode)
     {
-        m_xml.writeEmptyElement(QStringLiteral("backstitch"));
-        attribute("x1", OxsValues::cellsText(s.FromPoint.x()));
-        attribute("y1", OxsValues::cellsText(s.FromPoint.y()));
-        attribute("x2", OxsValues::cellsText(s.ToPoint.x()));
-        attribute("y2", OxsValues::cellsText(s.ToPoint.y()));
-        attribute("palindex", m_used.indexOf(s.Color));
-        attribute("objecttype", QStringLiteral("backstitch"));
-        attribute("sequence", QString::number(++m_sequence));
+        m_out.append("\n  <backstitch x1=\"").cells(s.FromPoint.x()).append("\" y1=\"").cells(s.FromPoint.y());
+        m_out.append("\" x2=\"").cells(s.ToPoint.x()).append("\" y2=\"").cells(s.ToPoint.y());
+        m_out.append("\" palindex=\"").number(m_used.indexOf(color));
+        m_out.append("\" objecttype=\"backstitch\" sequence=\"").number(++m_sequence).append("\"");
         if (rhode > 0)
-            attribute("threadwright_rhode", QString::number(rhode));
+            m_out.append(" threadwright_rhode=\"").number(rhode).append("\"");
+        m_out.append("/>");
     }
 
     void writeBackStitches()
     {
-        m_xml.writeStartElement(QStringLiteral("backstitches"));
+        m_out.append("\n <backstitches>");
         for (const TBackStitch& s : m_design.BackStitchList)
-            writeLine(s, 0);
+            writeLine(s, s.Color, 0);
         for (int k = 0; k < m_design.RhodeList.size(); ++k) {
             const TRhode& rhode = *m_design.RhodeList[k];
-            for (TBackStitch s : rhode.stitches) {
-                s.Color = rhode.color;
-                writeLine(s, k + 1);
-            }
+            for (const TBackStitch& s : rhode.stitches)
+                writeLine(s, rhode.color, k + 1);
         }
-        m_xml.writeEndElement();
+        m_out.append("\n </backstitches>");
     }
 
-    void writePlaced(const char* type, const QPoint& halfPoint, TColorRef color)
+    // A quarter or a knot: its corner or centre in cells.
+    void writePlaced(std::string_view type, const QPoint& halfPoint, TColorRef color, std::string_view more)
     {
-        m_xml.writeEmptyElement(QStringLiteral("object"));
-        attribute("objecttype", QLatin1String(type));
-        attribute("x1", OxsValues::cellsText(halfPoint.x()));
-        attribute("y1", OxsValues::cellsText(halfPoint.y()));
-        attribute("palindex", m_used.indexOf(color));
+        m_out.append("\n  <object objecttype=\"").append(type).append("\" x1=\"").cells(halfPoint.x());
+        m_out.append("\" y1=\"").cells(halfPoint.y()).append("\" palindex=\"").number(m_used.indexOf(color));
+        m_out.append("\"").append(more).append("/>");
     }
 
     void writeOrnaments()
     {
-        m_xml.writeStartElement(QStringLiteral("ornaments_inc_knots_and_beads"));
+        m_out.append("\n <ornaments_inc_knots_and_beads>");
         const TBitmap32& layer = m_design.QuarterLayer;
         for (int y = 0; y < layer.height(); ++y) {
             const TColor32* line = layer.constScanLine(y);
             for (int x = 0; x < layer.width(); ++x) {
-                if (line[x] == m_doc.BackGroundColor)
-                    continue;
-                writePlaced("quarter", QPoint(x, y), colorRefFromColor32(line[x]));
-                attribute("petit", QStringLiteral("true"));
+                if (line[x] != m_doc.BackGroundColor)
+                    writePlaced("quarter", QPoint(x, y), colorRefFromColor32(line[x]), " petit=\"true\"");
             }
         }
         for (const TFrenchKnot& knot : m_design.FrenchKnotList)
-            writePlaced("knot", knot.Center, knot.Color);
-        m_xml.writeEndElement();
+            writePlaced("knot", knot.Center, knot.Color, "");
+        m_out.append("\n </ornaments_inc_knots_and_beads>");
     }
 
     const Design& m_design;
     const TStitch& m_doc;
     UsedColors m_used;
+    OxsOutput& m_out;
     QXmlStreamWriter m_xml;
     int m_sequence = 0;
 };
@@ -254,9 +249,10 @@ private:
 
 bool OxsWriter::write(const Design& design, QIODevice& device)
 {
-    Writer writer(design, device);
+    OxsOutput out(device);
+    Writer writer(design, out);
     writer.write();
-    return !writer.failed();
+    return !writer.failed() && out.flushBlock();
 }
 
 Status SaveOXS(const Design& design, const QString& fileName)
