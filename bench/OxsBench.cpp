@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -149,6 +150,10 @@ BENCHMARK(OpenOXSMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteratio
 
 int main(int argc, char** argv)
 {
+    // Large blocks always come from the system and go back to it when freed, so that the
+    // resident size of each open is its own (glibc would otherwise raise this limit after the
+    // first large block is freed and keep later ones in the heap).
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Symbols are rendered with the program's font, which needs a GUI application.
     QGuiApplication app(argc, argv);

@@ -106,14 +106,18 @@ public:
     }
 
 private:
-    // The file is handed over in large blocks: the reader's own reading of a device goes a few
-    // kilobytes at a time.
+    // The file is handed over a block at a time through one buffer that is used again, which
+    // spares the reader's own device reading and fresh memory for every block.
     bool moreData()
     {
         if (m_xml.error() != QXmlStreamReader::PrematureEndOfDocumentError || m_device.atEnd())
             return false;
-        constexpr qint64 kBlockBytes = qint64(4) << 20;
-        m_xml.addData(m_device.read(kBlockBytes));
+        m_block.resize(kBlockBytes);
+        const qint64 read = m_device.read(m_block.data(), kBlockBytes);
+        if (read <= 0)
+            return false;
+        m_block.resize(read);
+        m_xml.addData(m_block);
         return true;
     }
 
@@ -178,8 +182,10 @@ private:
         return Status::ok();
     }
 
+    static constexpr qint64 kBlockBytes = 64 * 1024;
     OxsFile& m_file;
     QIODevice& m_device;
+    QByteArray m_block;
     QXmlStreamReader m_xml;
     QString m_fileName;
     int m_depth = 0;

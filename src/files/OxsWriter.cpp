@@ -24,6 +24,19 @@ const char* const kFormatComments[13] = {
     "a reader passes over elements and attributes it does not know",
 };
 
+// Calls `visit(x, y, colour)` for every stitched pixel of a layer, row by row.
+template <typename Visit>
+void forEachStitch(const TBitmap32& layer, TColor32 background, Visit visit)
+{
+    for (int y = 0; y < layer.height(); ++y) {
+        const TColor32* line = layer.constScanLine(y);
+        for (int x = 0; x < layer.width(); ++x) {
+            if (line[x] != background)
+                visit(x, y, colorRefFromColor32(line[x]));
+        }
+    }
+}
+
 // The colours the stitches use, each with its palette index from 1, in palette order.
 class UsedColors
 {
@@ -35,15 +48,13 @@ public:
                 m_index.insert(c, 0);
         };
         for (const TBitmap32* layer : {&design.CrossLayer, &design.QuarterLayer}) {
-            for (int y = 0; y < layer->height(); ++y) {
-                const TColor32* line = layer->constScanLine(y);
-                TColor32 last = design.stitch.BackGroundColor;
-                for (int x = 0; x < layer->width(); ++x) {
-                    if (line[x] != last && line[x] != design.stitch.BackGroundColor)
-                        add(colorRefFromColor32(line[x]));
-                    last = line[x];
-                }
-            }
+            // Neighbours often share a colour: the table is asked only when it changes.
+            TColorRef last = kNoColor;
+            forEachStitch(*layer, design.stitch.BackGroundColor, [&](int, int, TColorRef c) {
+                if (c != last)
+                    add(c);
+                last = c;
+            });
         }
         for (const TBackStitch& s : design.BackStitchList)
             add(s.Color);
@@ -177,16 +188,10 @@ private:
     void writeFullStitches()
     {
         m_out.append("\n <fullstitches>");
-        const TBitmap32& layer = m_design.CrossLayer;
-        for (int y = 0; y < layer.height(); ++y) {
-            const TColor32* line = layer.constScanLine(y);
-            for (int x = 0; x < layer.width(); ++x) {
-                if (line[x] == m_doc.BackGroundColor)
-                    continue;
-                m_out.append("\n  <stitch x=\"").number(x).append("\" y=\"").number(y);
-                m_out.append("\" palindex=\"").number(m_used.indexOf(colorRefFromColor32(line[x]))).append("\"/>");
-            }
-        }
+        forEachStitch(m_design.CrossLayer, m_doc.BackGroundColor, [this](int x, int y, TColorRef c) {
+            m_out.append("\n  <stitch x=\"").number(x).append("\" y=\"").number(y);
+            m_out.append("\" palindex=\"").number(m_used.indexOf(c)).append("\"/>");
+        });
         m_out.append("\n </fullstitches>");
     }
 
@@ -225,14 +230,8 @@ private:
     void writeOrnaments()
     {
         m_out.append("\n <ornaments_inc_knots_and_beads>");
-        const TBitmap32& layer = m_design.QuarterLayer;
-        for (int y = 0; y < layer.height(); ++y) {
-            const TColor32* line = layer.constScanLine(y);
-            for (int x = 0; x < layer.width(); ++x) {
-                if (line[x] != m_doc.BackGroundColor)
-                    writePlaced("quarter", QPoint(x, y), colorRefFromColor32(line[x]), " petit=\"true\"");
-            }
-        }
+        forEachStitch(m_design.QuarterLayer, m_doc.BackGroundColor,
+            [this](int x, int y, TColorRef c) { writePlaced("quarter", QPoint(x, y), c, " petit=\"true\""); });
         for (const TFrenchKnot& knot : m_design.FrenchKnotList)
             writePlaced("knot", knot.Center, knot.Color, "");
         m_out.append("\n </ornaments_inc_knots_and_beads>");
