@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <sys/resource.h>
@@ -84,6 +85,28 @@ void XmllintStream(benchmark::State& state)
     setBytes(state);
 }
 BENCHMARK(XmllintStream)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor of any open with Qt's stream reader: every token of the file read, nothing done
+// with them (namespace processing off, as the chart reader has it).
+void StreamReaderAlone(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QFile file(chartFile());
+        file.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&file);
+        xml.setNamespaceProcessing(false);
+        qint64 tokens = 0;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            ++tokens;
+        }
+        if (xml.hasError())
+            state.SkipWithError("the chart is not well formed");
+        benchmark::DoNotOptimize(tokens);
+    }
+    setBytes(state);
+}
+BENCHMARK(StreamReaderAlone)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // SaveOXS as the export command runs it: streamed into SafeFileWriter's temporary file, flush,
 // rename.
