@@ -1,31 +1,15 @@
 // threadwright-cli info and save-as with Open Cross Stitch files, in-process through
 // CommandProcessor, with the shipped palettes and symbol sets.
+#include "support/CliCommandTest.h"
 #include "support/QmkTestFiles.h"
-#include "support/RecordingDelegate.h"
-#include "support/TestEnvironment.h"
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
-class OxsCommands : public ::testing::Test
+class OxsCommands : public CliCommandTest
 {
 protected:
-    int run(const QStringList& arguments) { return delegate.run(arguments, TestEnvironment::sourceData()); }
-
-    QJsonObject infoJson(const QString& file)
-    {
-        EXPECT_EQ(run({QStringLiteral("info"), file, QStringLiteral("--json")}), 0) << delegate.errors.join('\n').toStdString();
-        return delegate.printedJson();
-    }
-
-    QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
-
-    QTemporaryDir m_dir;
     QString peer = TestEnvironment::fixture(QStringLiteral("oxs/peer-habits.oxs"));
-    RecordingDelegate delegate;
 };
 } // namespace
 
