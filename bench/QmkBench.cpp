@@ -1,87 +1,22 @@
-// Saving and opening a large design file against one plain buffered write and read of the same
-// number of bytes, in the same run: a 1000 x 1000 design with 400 colours, every cell stitched
-// and a quarter of the quarter cells used (random colours, fixed seed).
+// Saving and opening a large design file (see LargeDesign) against one plain buffered write and
+// read of the same number of bytes, in the same run.
 #include "files/QmkFile.h"
 #include "files/QmkLoader.h"
 #include "files/QmkReader.h"
 #include "files/QmkWriter.h"
-#include "model/ColorUsage.h"
 #include "model/Design.h"
 #include "shell/Startup.h"
+#include "support/LargeDesign.h"
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <random>
 #include <unistd.h>
 
 namespace {
-constexpr int kSide = 1000;
-constexpr int kColours = 400;
-const QString kPalette = QStringLiteral("Bench v1");
-
-TColorTable palette()
-{
-    TColorTable table;
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> channel(0, 255);
-    while (table.size() < kColours) {
-        const TColorRef c = makeColorRef(channel(random), channel(random), channel(random));
-        TColorInfo info;
-        info.colorName = QStringLiteral("Thread %1").arg(table.size());
-        info.colorID = QString::number(100 + table.size());
-        info.matchColor = c;
-        info.charID = table.size();
-        info.orderID = table.size();
-        table.insert(c, info);
-    }
-    return table;
-}
-
-// A document as the start-up initialisation leaves it: the palette and a symbol set with a
-// symbol for every colour.
-std::unique_ptr<Design> freshDesign()
-{
-    auto d = std::make_unique<Design>();
-    d->stitch.ColorPalettes.insert(kPalette, palette());
-    TCharacterInfo set;
-    set.Name = QStringLiteral("Bench");
-    set.fontName = QStringLiteral("VelwickArtSymbols110");
-    for (int i = 0; i < kColours; ++i)
-        set.characters += QChar(0x21 + i);
-    d->stitch.characters.insert(set.Name, set);
-    d->stitch.defaultCharacters = set.Name;
-    return d;
-}
-
-Design& largeDesign()
-{
-    static const std::unique_ptr<Design> design = [] {
-        auto d = freshDesign();
-        TStitch& doc = d->stitch;
-        doc.BackGroundColor = 0xFFFFFFFFu;
-        doc.Colors = doc.ColorPalettes.at(kPalette);
-        doc.setColorsname(kPalette);
-        doc.chars = std::make_unique<TCharacters>(doc.characters.at(QStringLiteral("Bench")).characters);
-        doc.chars->CharsName = QStringLiteral("Bench");
-        doc.chars->ffontname = QStringLiteral("VelwickArtSymbols110");
-        d->allocateLayers(kSide, kSide);
-        const std::vector<TColorRef> colours = doc.Colors.keys();
-        std::mt19937 random(11);
-        std::uniform_int_distribution<int> pick(0, kColours - 1);
-        for (int y = 0; y < kSide; ++y)
-            for (int x = 0; x < kSide; ++x)
-                d->CrossLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
-        std::uniform_int_distribution<int> quarter(0, 3);
-        for (int y = 0; y < 2 * kSide; ++y)
-            for (int x = 0; x < 2 * kSide; ++x)
-                if (quarter(random) == 0)
-                    d->QuarterLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
-        ColorUsage::CalcColorUsage(*d);
-        return d;
-    }();
-    return *design;
-}
+using LargeDesign::freshDesign;
+using LargeDesign::kSide;
+using LargeDesign::largeDesign;
 
 QTemporaryDir& folder()
 {

@@ -1,5 +1,6 @@
 #include "model/Translatable.h"
 #include "files/DesignFiles.h"
+#include "files/OxsImport.h"
 #include "files/QmkLoader.h"
 #include "files/StvImport.h"
 #include <QFileInfo>
@@ -16,6 +17,7 @@ const Kind kKinds[] = {
     {"QMK", LoadQMK},
     {"QMKP", LoadQMK},
     {"STV", ReadSTV},
+    {"OXS", ReadOXS},
 };
 } // namespace
 

@@ -1,6 +1,7 @@
 // threadwright-cli info and save-as, in-process through CommandProcessor, and once each as a
 // real process for the exit code and stderr.
 #include "CommandProcessor.h"
+#include "support/CliCommandTest.h"
 #include "support/RecordingDelegate.h"
 #include "files/QmkWriter.h"
 #include "model/ColorUsage.h"
@@ -18,7 +19,7 @@
 using namespace QmkTestFiles;
 
 namespace {
-class DesignCommands : public ::testing::Test
+class DesignCommands : public CliCommandTest
 {
 protected:
     void SetUp() override
@@ -28,19 +29,7 @@ protected:
         ASSERT_TRUE(SaveQMK(*d, sample));
     }
 
-    int run(const QStringList& arguments) { return delegate.run(arguments, TestEnvironment::sourceData()); }
-
-    QJsonObject infoJson(const QString& file)
-    {
-        EXPECT_EQ(run({QStringLiteral("info"), file, QStringLiteral("--json")}), 0) << delegate.errors.join('\n').toStdString();
-        return delegate.printedJson();
-    }
-
-    QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
-
-    QTemporaryDir m_dir;
     QString sample = path(QStringLiteral("sample.qmk"));
-    RecordingDelegate delegate;
 };
 
 QSet<QString> keysOf(const QJsonObject& o)

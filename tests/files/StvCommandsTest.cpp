@@ -1,5 +1,6 @@
 // threadwright-cli info and save-as read Tapisto design files, in-process through CommandProcessor.
 #include "CommandProcessor.h"
+#include "support/CliCommandTest.h"
 #include "support/QmkTestFiles.h"
 #include "support/RecordingDelegate.h"
 #include "support/TestEnvironment.h"
@@ -56,24 +57,12 @@ QByteArray tapistoFile()
     return b;
 }
 
-class StvCommands : public ::testing::Test
+class StvCommands : public CliCommandTest
 {
 protected:
     void SetUp() override { QmkTestFiles::writeFile(stv, tapistoFile()); }
 
-    int run(const QStringList& arguments) { return delegate.run(arguments, TestEnvironment::sourceData()); }
-
-    QJsonObject infoJson(const QString& file)
-    {
-        EXPECT_EQ(run({QStringLiteral("info"), file, QStringLiteral("--json")}), 0) << delegate.errors.join('\n').toStdString();
-        return delegate.printedJson();
-    }
-
-    QString path(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
-
-    QTemporaryDir m_dir;
     QString stv = path(QStringLiteral("import.stv"));
-    RecordingDelegate delegate;
 };
 } // namespace
 

@@ -71,6 +71,7 @@ public:
     void MenuOpenAsClick();
     void MenuSaveClick();
     void MenuSaveAsClick();
+    void MenuExportOXSClick();
     void MenuNewClick();
     void MRUItemClick(int index);
     void showHelp(int topic);
@@ -107,6 +108,7 @@ public:
     // Menu items and tool buttons. Names follow the program's own.
     QAction *MenuNew, *MenuPicture, *MenuOpen, *MenuOpenAs, *MenuSave, *MenuSaveAs, *MenuPrint, *MenuExit;
     QMenu* MenuReopen;
+    QAction* MenuExportOXS;
     QAction *Undo1, *Redo1, *MenuCut, *MenuCopy, *MenuPaste, *MenuMerge, *MenuAddToLibrary;
     QMenu* MenuView;
     QAction *MenuViewNone, *MenuViewGrid, *MenuViewSymbols, *MenuViewBoth, *MenuRealPreview;
@@ -169,6 +171,7 @@ protected:
 
 private:
     void createMenus();
+    void createExportMenu();
     void createToolBar();
     void createCaptionTable();
     void createStatusBar();

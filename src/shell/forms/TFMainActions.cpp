@@ -58,6 +58,7 @@ void TFMain::createMenus()
     MenuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     MenuSaveAs = item(MenuFile, QStringLiteral("MenuSaveAs"), QStringLiteral("saveas"));
     MenuSaveAs->setShortcut(QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_S));
+    createExportMenu();
     MenuReopen = MenuFile->addMenu(QString());
     MenuReopen->setObjectName(QStringLiteral("MenuReopen"));
     MenuPrint = item(MenuFile, QStringLiteral("MenuPrint"), QStringLiteral("print"));
@@ -285,6 +286,7 @@ void TFMain::createCaptionTable()
     c.add(TRANSLATABLE("Open Design As"), text(MenuOpenAs), dots);
     c.add(TRANSLATABLE("Save"), text(MenuSave));
     c.add(TRANSLATABLE("Save as"), text(MenuSaveAs), dots);
+    c.add(TRANSLATABLE("Export OXS"), text(MenuExportOXS), dots);
     c.add(TRANSLATABLE("Reopen"), title(MenuReopen), dots);
     c.add(TRANSLATABLE("Print"), text(MenuPrint), dots);
     c.add(TRANSLATABLE("Exit"), text(MenuExit));

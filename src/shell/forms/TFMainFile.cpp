@@ -1,21 +1,31 @@
-// The file commands of the main window: open, open as, save, save as, the recent files, and
-// closing the window.
+// The file commands of the main window: open, open as, save, save as, export, the recent files,
+// and closing the window.
 #include "conversion/DesignCreation.h"
 #include "files/DesignFiles.h"
+#include "files/OxsWriter.h"
 #include "files/QmkWriter.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/SettingsStore.h"
 #include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
+#include <QAction>
 #include <QFileInfo>
 #include <QMenu>
 
+namespace {
+QString oxsFilter()
+{
+    return QStringLiteral("Open Cross Stitch (*.oxs)");
+}
+} // namespace
+
 QString TFMain::openFilter()
 {
-    return translate(TRANSLATABLE("All design files")) + QStringLiteral(" (*.qmk *.stv *.qmkp);;")
+    return translate(TRANSLATABLE("All design files")) + QStringLiteral(" (*.qmk *.stv *.qmkp *.oxs);;")
         + translate(TRANSLATABLE("Quillmark")) + QStringLiteral(" (*.qmk);;") + translate(TRANSLATABLE("Tilequill"))
-        + QStringLiteral(" (*.qmkp);;Tapisto 1/2 (*.stv);;") + translate(TRANSLATABLE("All files")) + QStringLiteral(" (*)");
+        + QStringLiteral(" (*.qmkp);;Tapisto 1/2 (*.stv);;") + oxsFilter() + QStringLiteral(";;")
+        + translate(TRANSLATABLE("All files")) + QStringLiteral(" (*)");
 }
 
 QString TFMain::saveFilter()
@@ -119,6 +129,35 @@ void TFMain::MenuSaveAsClick()
     doc.FileNameAssigned = true;
     doc.setFileSaved(true);
     MRUListInsert(name);
+}
+
+// Exporting writes a copy for other programs: the design keeps its file name and saved state.
+void TFMain::MenuExportOXSClick()
+{
+    const TStitch& doc = m_design->stitch;
+    const QFileInfo current(doc.filename());
+    const QString preset = current.path() + QLatin1Char('/') + current.completeBaseName() + QStringLiteral(".oxs");
+    QString name = m_dialogs->saveFileName(fGeneral.recentFiles.startFolder(doc.SavePath), preset, oxsFilter());
+    if (name.isEmpty())
+        return;
+    if (QFileInfo(name).suffix().compare(QLatin1String("oxs"), Qt::CaseInsensitive) != 0)
+        name += QStringLiteral(".oxs");
+    if (QFileInfo::exists(name)
+        && m_dialogs->ask(translate(TRANSLATABLE("File already exists, do you want to replace it?"))) != Answer::Yes)
+        return;
+    const Status saved = SaveOXS(*m_design, name);
+    if (!saved)
+        m_dialogs->inform(saved.text([this](const QString& t) { return translate(t); }));
+}
+
+// The export item sits below "Save as" and is usable whenever "Save as" is.
+void TFMain::createExportMenu()
+{
+    MenuExportOXS = plainAction(QStringLiteral("MenuExportOXS"));
+    MenuFile->addAction(MenuExportOXS);
+    MenuExportOXS->setEnabled(MenuSaveAs->isEnabled());
+    connect(MenuSaveAs, &QAction::enabledChanged, MenuExportOXS, &QAction::setEnabled);
+    connect(MenuExportOXS, &QAction::triggered, this, &TFMain::MenuExportOXSClick);
 }
 
 void TFMain::MenuNewClick()

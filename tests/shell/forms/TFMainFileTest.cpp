@@ -160,3 +160,40 @@ TEST_F(TFMainFileTest, NewEmptyDesignHasTheChosenSizeAndStartsUnsaved)
     main->MenuNewClick(); // asks first: the design is unsaved
     EXPECT_EQ(main->design().width(), 80);
 }
+
+TEST_F(TFMainFileTest, ExportOxsWritesAChartAndTheDesignKeepsItsNameAndState)
+{
+    const TColorRef color = stitch(3, 4);
+    const QString name = main->design().stitch.filename();
+    EXPECT_EQ(main->MenuExportOXS->isEnabled(), main->MenuSaveAs->isEnabled());
+    dialogs->saveNames = {dir.filePath(QStringLiteral("rose"))};
+    main->MenuExportOXSClick();
+    const QString file = dir.filePath(QStringLiteral("rose.oxs"));
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_EQ(main->design().stitch.filename(), name);
+    EXPECT_FALSE(main->design().stitch.fileSaved());
+    EXPECT_TRUE(dialogs->informed.isEmpty());
+
+    ASSERT_TRUE(main->OpenFile(file));
+    EXPECT_EQ(main->design().CrossLayer.canvasPixel(3, 4), color);
+    EXPECT_EQ(main->design().stitch.filename(), dir.filePath(QStringLiteral("rose.qmk")));
+    EXPECT_TRUE(dialogs->informed.isEmpty());
+}
+
+TEST_F(TFMainFileTest, OpeningAChartWithStitchesADesignCannotHoldSaysSoInOneMessage)
+{
+    const QString chart = dir.filePath(QStringLiteral("beads.oxs"));
+    QFile f(chart);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(R"(<chart><palette><palette_item index="1" number="x" color="102030"/></palette>
+        <fullstitches><stitch x="1" y="1" palindex="1"/></fullstitches>
+        <ornaments_inc_knots_and_beads><object objecttype="bead" x1="1" y1="1" palindex="1"/>
+        <object objecttype="knot" x1="1.2" y1="1" palindex="1"/></ornaments_inc_knots_and_beads></chart>)");
+    f.close();
+    dialogs->openNames = {chart};
+    main->MenuOpenClick();
+    ASSERT_EQ(dialogs->informed.size(), 1);
+    EXPECT_TRUE(dialogs->informed[0].contains(QStringLiteral("1 stitches of the kind bead were left out")));
+    EXPECT_TRUE(dialogs->informed[0].contains(QStringLiteral("1 french knots were moved")));
+    EXPECT_FALSE(main->design().isEmptyCell(1, 1));
+}
