@@ -4,8 +4,14 @@
 #include "net/UpdateFetcher.h"
 #include "shell/UpdateCheck.h"
 #include "support/LoopbackServer.h"
+#include "support/TestEnvironment.h"
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -145,16 +151,31 @@ TEST(UpdateFetcher, RefusedAddressesAreNeverContacted)
         EXPECT_FALSE(UpdateFetcher::allowedUrl(QUrl(QLatin1String(address)))) << address;
 }
 
-TEST(UpdateFetcher, HttpsToAServerWithoutTlsFails)
+// A server whose certificate does not verify is never trusted: the request ends at the
+// handshake, not after sending anything or waiting for the deadline.
+TEST(UpdateFetcher, RefusesACertificateThatDoesNotVerify)
 {
-    LoopbackServer server;
-    server.serve(QStringLiteral("/list.xml"), kGoodList);
-    QUrl secure = server.url(QStringLiteral("/list.xml"));
-    secure.setScheme(QStringLiteral("https"));
+    QFile certificate(TestEnvironment::fixture(QStringLiteral("tls/self-signed-cert.pem")));
+    QFile key(TestEnvironment::fixture(QStringLiteral("tls/self-signed-key.pem")));
+    ASSERT_TRUE(certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly));
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(QSslCertificate(certificate.readAll()));
+    tls.setPrivateKey(QSslKey(key.readAll(), QSsl::Rsa));
+    QSslServer server;
+    server.setSslConfiguration(tls);
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    int requests = 0;
+    QObject::connect(&server, &QSslServer::pendingConnectionAvailable, &server, [&] {
+        while (QSslSocket* socket = qobject_cast<QSslSocket*>(server.nextPendingConnection()))
+            QObject::connect(socket, &QSslSocket::readyRead, socket, [&requests] { ++requests; });
+    });
+
     UpdateFetcher fetcher;
-    fetcher.setDeadline(3000);
-    const Outcome o = fetchAndWait(fetcher, secure);
+    fetcher.setDeadline(8000);
+    const Outcome o = fetchAndWait(fetcher, QUrl(QStringLiteral("https://127.0.0.1:%1/list.xml").arg(server.serverPort())));
     ASSERT_TRUE(o.ended);
     EXPECT_FALSE(o.ok);
-    EXPECT_TRUE(o.body.isEmpty());
+    EXPECT_FALSE(o.reason.contains(QStringLiteral("did not answer"))) << o.reason.toStdString();
+    EXPECT_LT(o.ms, 6000);
+    EXPECT_EQ(requests, 0);
 }

@@ -48,7 +48,6 @@ public:
     // The line under the heading: what the check is doing or how it ended.
     QString statusText() const;
     bool statusIsWarning() const;
-    UpdateFetcher& listFetcher() { return *m_listFetcher; }
 
     QLabel *LabelHeading, *LabelStatus, *ImageStatus, *ImageLogo, *LabelAvailable;
     QWidget* PanelUpdate;

@@ -1,6 +1,5 @@
 // The update check from the main window, against a server in this process on 127.0.0.1.
 #include "model/Design.h"
-#include "net/UpdateFetcher.h"
 #include "shell/DelphiDate.h"
 #include "shell/Paths.h"
 #include "shell/SettingsStore.h"
