@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "CheckUpdatesCommand.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
 #include "LayoutCommand.h"
@@ -18,5 +19,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<ConvertCommand>());
     commands.push_back(std::make_unique<LayoutCommand>());
+    commands.push_back(std::make_unique<CheckUpdatesCommand>());
     return commands;
 }

@@ -67,6 +67,7 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     createCaptionTable();
     resize(1200, 800);
     FormCreate(commandLineFile);
+    createUpdateCheck();
     translate();
 }
 

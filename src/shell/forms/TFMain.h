@@ -26,6 +26,8 @@ class QToolButton;
 class SettingsStore;
 class TFMessageDlg;
 class TFPalette;
+class TFUpdate;
+class QTimer;
 class TColorPanel;
 class TWorkView;
 
@@ -36,7 +38,8 @@ class TWorkView;
 // The implementation is split by concern: TFMain.cpp (layout, listener, status bar),
 // TFMainActions.cpp (menus and tool bar), TFMainStartup.cpp (start-up, ResetGUI, UpdateGUI),
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
-// TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups).
+// TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
+// TFMainHelp.cpp (help, about, the update check).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -76,6 +79,8 @@ public:
     void MRUItemClick(int index);
     void showHelp(int topic);
     void MenuAboutClick();
+    void MenuCheckForUpdatesClick();
+    void TimerCheckForUpdatesTimer();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -139,6 +144,9 @@ public:
     TColorPanel* PanelLeft;
     TWorkView* Image;
     QList<QLabel*> StatusBarPanels;
+    TFUpdate* FUpdate = nullptr;
+    // Starts the silent update check 20 s after start-up when one is due.
+    QTimer* TimerCheckForUpdates = nullptr;
 
     // DesignListener
     void fileSavedChanged(bool saved) override;
@@ -200,6 +208,7 @@ private:
     void finishGesture();
     void showPointerPosition(const QPoint& pixel, Qt::MouseButtons buttons);
     void loadRhodeShapes(const QString& rhodesPath, QStringList& messages);
+    void createUpdateCheck();
 
     std::unique_ptr<Design> m_design;
     std::unique_ptr<ColorList> m_colorList;
@@ -230,6 +239,8 @@ private:
     std::unique_ptr<ToolBox> m_tools;
     std::unique_ptr<RhodeShapes> m_rhodeShapes;
     bool m_rhodesMessageShown = false;
+    // The automatic update check runs at most once per run.
+    bool m_updateCheckRan = false;
     // The colour counts the colour list showed when it was last brought up to date.
     QHash<TColorRef, int> m_shownCounts;
     // The file the open design was read from or last saved to.

@@ -131,7 +131,7 @@ void TFMain::createMenus()
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
     for (QAction* later : {MenuPicture, MenuPrint, MenuCut, MenuCopy, MenuPaste, MenuMerge, MenuAddToLibrary,
              MenuRealPreview, MenuLibrary, MenuCharactersEditor, MenuChangecharacter, MenuCMYK, MenuNewPalette,
-             MenuEditPalette, MenuRhodesEditor, MenuPatternSettings, MenuOptions, MenuCheckUpdates})
+             MenuEditPalette, MenuRhodesEditor, MenuPatternSettings, MenuOptions})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
     connect(MenuIndex, &QAction::triggered, this, [this] { showHelp(0); });
     // The program's home is its help, which ships with it; there is no web site to depend on.

@@ -1,12 +1,15 @@
-// The "Help" menu: the help pages in the chosen language, the home page and the about box.
+// The "Help" menu: the help pages in the chosen language, the home page, the about box and the
+// update check with its start-up timer.
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/Languages.h"
 #include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
+#include "shell/forms/TFUpdate.h"
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <QUrl>
 
 // Opens the help page of the current language (English when it has none) at a topic: 0 is the
@@ -32,4 +35,43 @@ void TFMain::MenuAboutClick()
             .arg(translate(TRANSLATABLE("Version")),
                 translate(TRANSLATABLE("A chart editor for counted-thread needlework: cross stitch, back stitches, "
                                        "french knots, rhodes stitches and knitting charts."))));
+}
+
+// The update window is made once and reused; the timer is armed on the real start-up only, so
+// the silent check runs at most once per run.
+void TFMain::createUpdateCheck()
+{
+    FUpdate = new TFUpdate(*m_store, [this](const QString& text) { return translate(text); }, this);
+    connect(FUpdate, &TFUpdate::helpRequested, this, &TFMain::showHelp);
+    connect(MenuCheckUpdates, &QAction::triggered, this, &TFMain::MenuCheckForUpdatesClick);
+    TimerCheckForUpdates = new QTimer(this);
+    TimerCheckForUpdates->setObjectName(QStringLiteral("TimerCheckForUpdates"));
+    TimerCheckForUpdates->setSingleShot(true);
+    TimerCheckForUpdates->setInterval(20000);
+    connect(TimerCheckForUpdates, &QTimer::timeout, this, &TFMain::TimerCheckForUpdatesTimer);
+    m_updateCheckRan = false;
+    FUpdate->vforceShow = false;
+    if (fGeneral.updateCheckDue)
+        TimerCheckForUpdates->start();
+}
+
+void TFMain::MenuCheckForUpdatesClick()
+{
+    FUpdate->vforceShow = true;
+    if (FUpdate->isVisible())
+        FUpdate->FormActivate();
+    else
+        FUpdate->show();
+}
+
+void TFMain::TimerCheckForUpdatesTimer()
+{
+    if (m_updateCheckRan)
+        return;
+    TimerCheckForUpdates->stop();
+    m_updateCheckRan = true;
+    if (FUpdate->isVisible())
+        return;
+    FUpdate->vforceShow = false;
+    FUpdate->DoDownload();
 }

@@ -1,0 +1,32 @@
+# The record of installed items that the update check compares with the server's list:
+# data/CurrentVersion.xml, made from the project version, the shipped help languages and the
+# shipped palettes. It is generated, so it never falls behind a version bump.
+function(threadwright_xml_attribute out text)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE "\"" "&quot;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+function(threadwright_current_version)
+  set(version "Major=\"${PROJECT_VERSION_MAJOR}\" Minor=\"${PROJECT_VERSION_MINOR}\" Release=\"${PROJECT_VERSION_PATCH}\"")
+  file(GLOB helps CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/help/*.html)
+  file(GLOB palettes CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/palettes/*.ctb)
+  list(SORT helps)
+  list(SORT palettes)
+  set(INSTALLED_HELPS "")
+  foreach(help ${helps})
+    get_filename_component(language ${help} NAME_WE)
+    threadwright_xml_attribute(language "${language}")
+    string(APPEND INSTALLED_HELPS "    <Help Language=\"${language}\" ${version}/>\n")
+  endforeach()
+  set(INSTALLED_PALETTES "")
+  foreach(palette ${palettes})
+    # The palette's own name is its first line, ";$N" and the name.
+    file(STRINGS ${palette} name LIMIT_COUNT 1 REGEX "^;\\$N")
+    string(REGEX REPLACE "^;\\$N" "" name "${name}")
+    threadwright_xml_attribute(name "${name}")
+    string(APPEND INSTALLED_PALETTES "    <Palette Name=\"${name}\" ${version}/>\n")
+  endforeach()
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/CurrentVersion.xml.in ${CMAKE_SOURCE_DIR}/data/CurrentVersion.xml @ONLY)
+endfunction()
