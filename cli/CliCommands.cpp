@@ -3,6 +3,7 @@
 #include "InfoCommand.h"
 #include "SaveAsCommand.h"
 #include "PalettesCommand.h"
+#include "PreviewCommand.h"
 #include "RenderCommand.h"
 #include "SymbolsCommand.h"
 
@@ -16,5 +17,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<SaveAsCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<ConvertCommand>());
+    commands.push_back(std::make_unique<PreviewCommand>());
     return commands;
 }

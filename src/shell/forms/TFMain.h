@@ -26,6 +26,7 @@ class QToolButton;
 class SettingsStore;
 class TFMessageDlg;
 class TFPalette;
+class TFRealPreview;
 class TColorPanel;
 class TWorkView;
 
@@ -83,6 +84,7 @@ public:
     void ButtonZoomDecClick();
     void ButtonHighlightClick(bool down);
     void setBackStitchesVisible(bool visible);
+    void MenuRealPreviewClick();
 
     // The tools: pointer handlers (view pixels), keys, the rhodes pop-up.
     void ImageMouseDown(const QPoint& pixel, Qt::MouseButtons buttons);
@@ -204,6 +206,7 @@ private:
     std::unique_ptr<MainDialogs> m_dialogs;
     TFMessageDlg* FMessageDlg;
     TFPalette* FPalette;
+    TFRealPreview* FRealPreview = nullptr;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;

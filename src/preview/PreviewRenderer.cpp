@@ -1,0 +1,166 @@
+#include "preview/PreviewRenderer.h"
+#include "imaging/Rounding.h"
+#include "model/Design.h"
+#include "preview/BackStitchGeometry.h"
+#include "preview/PreviewTint.h"
+#include "preview/StripRotation.h"
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// `image` drawn with its top-left at `origin`, magenta transparent.
+void drawTransparent(const PictureRegion& r, const TBitmap32& image, const QPoint& origin)
+{
+    const QRect area = r.rect.intersected(QRect(origin, image.image().size()));
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const TColor32* from = image.constScanLine(y - origin.y()) - origin.x();
+        TColor32* to = r.line(y);
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (!PreviewTint::isMagenta(from[x]))
+                to[x] = from[x];
+        }
+    }
+}
+
+// The pictures of one cell of a row: the cross or the fabric, and up to four quarters.
+struct CellTiles
+{
+    const TBitmap32* base = nullptr;
+    const TBitmap32* quarters[4] = {};
+    bool anyQuarter = false;
+};
+} // namespace
+
+PreviewRenderer::PreviewRenderer(const TFImages& textures)
+    : m_textures(textures)
+    , m_cells(textures)
+{
+}
+
+void PreviewRenderer::prepare(const Design& design, int zoom, bool knitting, bool forget)
+{
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    const int width = rnd(zoom * 1.0), height = knitting ? rnd(zoom * 0.7) : zoom;
+    const bool changed = forget || m_design != &design || width != FCellWidth || height != FCellHeight || knitting != m_knitting;
+    m_design = &design;
+    if (!changed)
+        return;
+    FCellWidth = width;
+    FCellHeight = height;
+    m_knitting = knitting;
+    m_cells.reset(width, height, !knitting, colorRefFromColor32(design.stitch.BackGroundColor));
+    m_strip = BackStrip(m_textures, width, height);
+    m_backImageCache.clear();
+    m_index = StitchIndex();
+}
+
+QSize PreviewRenderer::pictureSize() const
+{
+    return m_design ? QSize(FCellWidth * m_design->width(), FCellHeight * m_design->height()) : QSize();
+}
+
+QRect PreviewRenderer::pointsNear(const QRect& region) const
+{
+    // A knot reaches half a cell from its centre and a strip about half a cell from its line;
+    // three half cells of margin cover both.
+    return QRect(QPoint(2 * region.left() / FCellWidth - 3, 2 * region.top() / FCellHeight - 3),
+        QPoint(2 * (region.right() + 1) / FCellWidth + 3, 2 * (region.bottom() + 1) / FCellHeight + 3));
+}
+
+void PreviewRenderer::DrawBitmap(QImage& target, const QRect& region)
+{
+    if (!m_design || region.isEmpty())
+        return;
+    const PictureRegion r{&target, region};
+    if (!m_index.builtFor(*m_design))
+        m_index.build(*m_design);
+    const QRect points = pointsNear(region);
+    drawCells(r);
+    drawKnots(r, points);
+    if (m_knitting)
+        return;
+    for (int i : m_index.backStitchesNear(points)) {
+        const TBackStitch& s = m_design->BackStitchList[i];
+        drawStitch(r, s.FromPoint, s.ToPoint, s.Color);
+    }
+    for (int i : m_index.rhodesNear(points)) {
+        const TRhode& rhode = *m_design->RhodeList[i];
+        for (const TBackStitch& s : rhode.stitches)
+            drawStitch(r, s.FromPoint, s.ToPoint, rhode.color);
+    }
+}
+
+void PreviewRenderer::drawCells(const PictureRegion& r)
+{
+    const Design& d = *m_design;
+    const int cw = FCellWidth, ch = FCellHeight, halfW = cw / 2, halfH = ch / 2;
+    const TColor32 empty = d.stitch.BackGroundColor;
+    const int x0 = r.rect.left() / cw, x1 = r.rect.right() / cw;
+    std::vector<CellTiles> row(size_t(x1 - x0 + 1));
+    for (int cy = r.rect.top() / ch; cy <= r.rect.bottom() / ch; ++cy) {
+        for (int cx = x0; cx <= x1; ++cx) {
+            CellTiles& cell = row[size_t(cx - x0)];
+            const TColor32 stitch = d.CrossLayer.pixel(cx, cy);
+            cell.base = stitch == empty ? &m_cells.fabric() : &m_cells.colour(colorRefFromColor32(stitch)).Cross;
+            cell.anyQuarter = false;
+            for (int k = 0; k < 4 && !m_knitting; ++k) {
+                const TColor32 q = d.QuarterLayer.pixel(2 * cx + (k & 1), 2 * cy + (k >> 1));
+                cell.quarters[k] = q == empty ? nullptr : &m_cells.colour(colorRefFromColor32(q)).TopLeft;
+                cell.anyQuarter |= q != empty;
+            }
+        }
+        const int top = std::max(cy * ch, r.rect.top()), bottom = std::min(cy * ch + ch - 1, r.rect.bottom());
+        for (int y = top; y <= bottom; ++y) {
+            const int ry = y - cy * ch;
+            TColor32* line = r.line(y);
+            for (int cx = x0; cx <= x1; ++cx) {
+                const CellTiles& cell = row[size_t(cx - x0)];
+                const int px = cx * cw;
+                const int from = std::max(px, r.rect.left()), to = std::min(px + cw - 1, r.rect.right());
+                std::memcpy(line + from, cell.base->constScanLine(ry) + (from - px), size_t(to - from + 1) * 4);
+                if (!cell.anyQuarter || ry >= 2 * halfH)
+                    continue;
+                // Quarters cover their quadrant after the cross; an odd last row or column stays.
+                for (int k = ry < halfH ? 0 : 2, end = k + 2; k < end; ++k) {
+                    if (!cell.quarters[k])
+                        continue;
+                    const int qx = px + (k & 1) * halfW;
+                    const int qFrom = std::max(qx, from), qTo = std::min(qx + halfW - 1, to);
+                    if (qFrom <= qTo)
+                        std::memcpy(line + qFrom, cell.quarters[k]->constScanLine(ry - (k >> 1) * halfH) + (qFrom - qx),
+                            size_t(qTo - qFrom + 1) * 4);
+                }
+            }
+        }
+    }
+}
+
+void PreviewRenderer::drawKnots(const PictureRegion& r, const QRect& points)
+{
+    for (int i : m_index.knotsNear(points)) {
+        const TFrenchKnot& knot = m_design->FrenchKnotList[i];
+        const QPoint origin(knot.Center.x() * FCellWidth / 2 - FCellWidth / 2, knot.Center.y() * FCellHeight / 2 - FCellHeight / 2);
+        if (r.rect.intersects(QRect(origin, QSize(FCellWidth, FCellHeight))))
+            drawTransparent(r, m_cells.knot(knot.Color), origin);
+    }
+}
+
+void PreviewRenderer::drawStitch(const PictureRegion& r, const QPoint& from, const QPoint& to, TColorRef color)
+{
+    const std::optional<TBackRec> key = BackStitchGeometry::key(from, to, color);
+    if (!key)
+        return;
+    const QPoint left = BackStitchGeometry::leftEnd(from, to);
+    const QPoint anchor(left.x() * FCellWidth / 2, left.y() * FCellHeight / 2);
+    const StripRotation rotation(m_strip, *key);
+    if (rotation.side() > m_largestCachedSide) {
+        const QPoint origin = anchor - rotation.turnedP1();
+        if (r.rect.intersects(QRect(origin, QSize(rotation.side(), rotation.side()))))
+            rotation.drawDirect(r, origin);
+        return;
+    }
+    const TRotateRec* rec = m_backImageCache.find(*key);
+    if (!rec)
+        rec = &m_backImageCache.insert(*key, rotation.build());
+    drawTransparent(r, rec->imagerotated, anchor - rec->p1);
+}

@@ -1,0 +1,58 @@
+#pragma once
+#include "imaging/Rounding.h"
+#include "preview/BackStrip.h"
+#include "preview/PictureRegion.h"
+#include "preview/TBackRec.h"
+#include "preview/TRotateRec.h"
+
+// One back-stitch strip turned to its angle and tinted with its colour.
+//
+// The strip lies centred in a magenta square of side max(strip width, h), its left end p1 and
+// right end p2 at its vertical middle. Output pixel (i, j) of a square of the same side takes
+// the square's pixel found by turning its offset from the centre by -angle (nearest pixel, in
+// doubled coordinates so that pixel centres are whole numbers); sources outside the square are
+// magenta. Scanning the output from the bottom row up and each row from right to left, the last
+// output pixel whose source is p1 (p2) becomes the turned p1 (p2).
+//
+// Two ways to use it give the same pixels: build() makes the whole turned image once, for the
+// cache; drawDirect() computes only the output pixels that fall in a region of the picture, for
+// stitches whose square would be too large to keep (side² pixels).
+class StripRotation
+{
+public:
+    StripRotation(const BackStrip& strip, const TBackRec& key);
+
+    int side() const { return m_side; }
+    // The square's pixel that output pixel (i, j) shows (it may lie outside the square).
+    QPoint source(int i, int j) const
+    {
+        const double u = 2.0 * i - 2.0 * m_center + 1, v = 2.0 * j - 2.0 * m_center + 1;
+        return QPoint((::rnd(u * m_cos - v * m_sin) - 1) / 2 + m_center, (::rnd(u * m_sin + v * m_cos) - 1) / 2 + m_center);
+    }
+    // The tinted colour of output pixel (i, j), magenta where transparent.
+    TColor32 pixel(int i, int j) const;
+
+    // The whole turned image and both turned ends.
+    TRotateRec build() const;
+    // The turned p1, looked for among the 5 x 5 output pixels around where p1 turns to: every
+    // output pixel whose source is p1 lies within two pixels of that place.
+    QPoint turnedP1() const;
+    // The turned image with its top-left at `origin` (picture pixels), drawn into `region`
+    // with magenta transparent, computing only the pixels near the strip.
+    void drawDirect(const PictureRegion& region, const QPoint& origin) const;
+
+private:
+    // The output columns of row j whose source may lie on the strip, clipped to [0, side).
+    std::pair<int, int> stripSpan(int j) const;
+
+    const BackStrip& m_strip;
+    TColorRef m_color;
+    int m_stripWidth;
+    int m_side;
+    int m_center;
+    QRect m_stripRect; // in the square
+    QPoint m_p1;
+    QPoint m_p2;
+    double m_cos;
+    double m_sin;
+};
