@@ -11,6 +11,7 @@ BackStrip::BackStrip(const TFImages& textures, int cellWidth, int cellHeight)
     , m_height(cellHeight)
     // Cells are at least 4 pixels wide at the smallest zoom; q keeps one column below that.
     , m_q(std::max(cellWidth / 4, 1))
+    , m_stride(m_end.image().bytesPerLine() / 4)
 {
 }
 

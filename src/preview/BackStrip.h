@@ -17,17 +17,20 @@ public:
     int stripWidth(double length) const;
     int height() const { return m_height; }
     int cellWidth() const { return m_width; }
-    // Pixel (x, y) of a strip `stripWidth` wide; magenta where transparent.
-    TColor32 pixel(int stripWidth, int x, int y) const
+    // Column x of a strip `stripWidth` wide: its top pixel, the pixels below it stride() apart.
+    const TColor32* column(int stripWidth, int x) const
     {
         if (x >= stripWidth - m_q)
-            return m_end.pixel(m_q + (x - (stripWidth - m_q)) * (m_width - m_q) / m_q, y);
+            return m_end.constScanLine(0) + m_q + (x - (stripWidth - m_q)) * (m_width - m_q) / m_q;
         if (x < m_q)
-            return m_end.pixel(x, y);
+            return m_end.constScanLine(0) + x;
         // The middle pieces drawn from x = q reach past the right end for every length
         // (rnd(l) + 1 of them), so no column is left for a partial piece.
-        return m_middle.pixel((x - m_q) % m_width, y);
+        return m_middle.constScanLine(0) + (x - m_q) % m_width;
     }
+    qsizetype stride() const { return m_stride; }
+    // Pixel (x, y) of a strip `stripWidth` wide; magenta where transparent.
+    TColor32 pixel(int stripWidth, int x, int y) const { return column(stripWidth, x)[y * m_stride]; }
 
 private:
     TBitmap32 m_end;
@@ -35,4 +38,5 @@ private:
     int m_width = 0;
     int m_height = 0;
     int m_q = 1;
+    qsizetype m_stride = 0;
 };

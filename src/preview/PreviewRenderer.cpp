@@ -22,13 +22,19 @@ void drawTransparent(const PictureRegion& r, const TBitmap32& image, const QPoin
     }
 }
 
-// The pictures of one cell of a row: the cross or the fabric, and up to four quarters.
-struct CellTiles
+// A cell of a row of cells that has quarter stitches: row 0 of each quarter's picture, or null.
+struct QuarterCell
 {
-    const TBitmap32* base = nullptr;
-    const TBitmap32* quarters[4] = {};
-    bool anyQuarter = false;
+    int column = 0;
+    const TColor32* quarters[4] = {};
 };
+
+// Row 0 of a cell picture; all are one cell wide, so their rows are the same distance apart.
+const TColor32* rowsOf(const TBitmap32& image)
+{
+    return image.constScanLine(0);
+}
+
 } // namespace
 
 PreviewRenderer::PreviewRenderer(const TFImages& textures)
@@ -95,40 +101,62 @@ void PreviewRenderer::drawCells(const PictureRegion& r)
     const Design& d = *m_design;
     const int cw = FCellWidth, ch = FCellHeight, halfW = cw / 2, halfH = ch / 2;
     const TColor32 empty = d.stitch.BackGroundColor;
+    // Neighbouring cells mostly share a colour: the last one looked up is kept at hand.
+    TColor32 lastStitch = empty;
+    const TDicRec* lastImages = nullptr;
+    const auto imagesOf = [&](TColor32 stitch) {
+        if (stitch != lastStitch || !lastImages) {
+            lastStitch = stitch;
+            lastImages = &m_cells.colour(colorRefFromColor32(stitch));
+        }
+        return lastImages;
+    };
+    const TColor32* fabric = rowsOf(m_cells.fabric());
+    const qsizetype stride = m_cells.fabric().image().bytesPerLine() / 4;
+    const qsizetype quarterStride = halfW;
     const int x0 = r.rect.left() / cw, x1 = r.rect.right() / cw;
-    std::vector<CellTiles> row(size_t(x1 - x0 + 1));
+    const int left = r.rect.left(), right = r.rect.right();
+    std::vector<const TColor32*> bases(size_t(x1 - x0 + 1));
+    std::vector<QuarterCell> quarterCells;
     for (int cy = r.rect.top() / ch; cy <= r.rect.bottom() / ch; ++cy) {
+        quarterCells.clear();
         for (int cx = x0; cx <= x1; ++cx) {
-            CellTiles& cell = row[size_t(cx - x0)];
             const TColor32 stitch = d.CrossLayer.pixel(cx, cy);
-            cell.base = stitch == empty ? &m_cells.fabric() : &m_cells.colour(colorRefFromColor32(stitch)).Cross;
-            cell.anyQuarter = false;
+            bases[size_t(cx - x0)] = stitch == empty ? fabric : rowsOf(imagesOf(stitch)->Cross);
             for (int k = 0; k < 4 && !m_knitting; ++k) {
                 const TColor32 q = d.QuarterLayer.pixel(2 * cx + (k & 1), 2 * cy + (k >> 1));
-                cell.quarters[k] = q == empty ? nullptr : &m_cells.colour(colorRefFromColor32(q)).TopLeft;
-                cell.anyQuarter |= q != empty;
+                if (q == empty)
+                    continue;
+                if (quarterCells.empty() || quarterCells.back().column != cx)
+                    quarterCells.push_back(QuarterCell{cx, {}});
+                quarterCells.back().quarters[k] = rowsOf(imagesOf(q)->TopLeft);
             }
         }
         const int top = std::max(cy * ch, r.rect.top()), bottom = std::min(cy * ch + ch - 1, r.rect.bottom());
         for (int y = top; y <= bottom; ++y) {
             const int ry = y - cy * ch;
             TColor32* line = r.line(y);
-            for (int cx = x0; cx <= x1; ++cx) {
-                const CellTiles& cell = row[size_t(cx - x0)];
-                const int px = cx * cw;
-                const int from = std::max(px, r.rect.left()), to = std::min(px + cw - 1, r.rect.right());
-                std::memcpy(line + from, cell.base->constScanLine(ry) + (from - px), size_t(to - from + 1) * 4);
-                if (!cell.anyQuarter || ry >= 2 * halfH)
-                    continue;
-                // Quarters cover their quadrant after the cross; an odd last row or column stays.
+            // The first and last cells may be cut by the region; those between are whole.
+            const auto copy = [&](int cx, int from, int to) {
+                std::memcpy(line + from, bases[size_t(cx - x0)] + ry * stride + (from - cx * cw), size_t(to - from + 1) * 4);
+            };
+            copy(x0, left, std::min(x0 * cw + cw - 1, right));
+            for (int cx = x0 + 1; cx < x1; ++cx)
+                std::memcpy(line + cx * cw, bases[size_t(cx - x0)] + ry * stride, size_t(cw) * 4);
+            if (x1 > x0)
+                copy(x1, x1 * cw, right);
+            if (ry >= 2 * halfH)
+                continue;
+            // Quarters cover their quadrant after the cross; an odd last row or column stays.
+            for (const QuarterCell& cell : quarterCells) {
                 for (int k = ry < halfH ? 0 : 2, end = k + 2; k < end; ++k) {
                     if (!cell.quarters[k])
                         continue;
-                    const int qx = px + (k & 1) * halfW;
-                    const int qFrom = std::max(qx, from), qTo = std::min(qx + halfW - 1, to);
-                    if (qFrom <= qTo)
-                        std::memcpy(line + qFrom, cell.quarters[k]->constScanLine(ry - (k >> 1) * halfH) + (qFrom - qx),
-                            size_t(qTo - qFrom + 1) * 4);
+                    const int qx = cell.column * cw + (k & 1) * halfW;
+                    const int from = std::max(qx, left), to = std::min(qx + halfW - 1, right);
+                    if (from <= to)
+                        std::memcpy(line + from, cell.quarters[k] + (ry - (k >> 1) * halfH) * quarterStride + (from - qx),
+                            size_t(to - from + 1) * 4);
                 }
             }
         }
@@ -152,8 +180,8 @@ void PreviewRenderer::drawStitch(const PictureRegion& r, const QPoint& from, con
         return;
     const QPoint left = BackStitchGeometry::leftEnd(from, to);
     const QPoint anchor(left.x() * FCellWidth / 2, left.y() * FCellHeight / 2);
-    const StripRotation rotation(m_strip, *key);
-    if (rotation.side() > m_largestCachedSide) {
+    if (std::max(m_strip.stripWidth(key->length), m_strip.height()) > m_largestCachedSide) {
+        const StripRotation rotation(m_strip, *key);
         const QPoint origin = anchor - rotation.turnedP1();
         if (r.rect.intersects(QRect(origin, QSize(rotation.side(), rotation.side()))))
             rotation.drawDirect(r, origin);
@@ -161,6 +189,6 @@ void PreviewRenderer::drawStitch(const PictureRegion& r, const QPoint& from, con
     }
     const TRotateRec* rec = m_backImageCache.find(*key);
     if (!rec)
-        rec = &m_backImageCache.insert(*key, rotation.build());
+        rec = &m_backImageCache.insert(*key, StripRotation(m_strip, *key).build());
     drawTransparent(r, rec->imagerotated, anchor - rec->p1);
 }

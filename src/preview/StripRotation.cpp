@@ -14,6 +14,8 @@ StripRotation::StripRotation(const BackStrip& strip, const TBackRec& key)
     m_stripRect = QRect(left, top, m_stripWidth, strip.height());
     m_p1 = QPoint(left, top + strip.height() / 2);
     m_p2 = QPoint(left + m_stripWidth, m_p1.y());
+    for (int x = 0; x < m_stripWidth; ++x)
+        m_columns.push_back(strip.column(m_stripWidth, x));
     const double t = -key.angle / 57.295779513082320877;
     m_cos = std::cos(t);
     m_sin = std::sin(t);
@@ -21,25 +23,32 @@ StripRotation::StripRotation(const BackStrip& strip, const TBackRec& key)
 
 TColor32 StripRotation::pixel(int i, int j) const
 {
-    const QPoint s = source(i, j);
-    if (!m_stripRect.contains(s))
+    return colourAt(source(i, j));
+}
+
+TColor32 StripRotation::colourAt(const QPoint& s) const
+{
+    if (!onStrip(s))
         return PreviewTint::kMagenta;
-    const TColor32 p = m_strip.pixel(m_stripWidth, s.x() - m_stripRect.left(), s.y() - m_stripRect.top());
+    const TColor32 p = m_columns[size_t(s.x() - m_stripRect.left())][(s.y() - m_stripRect.top()) * m_strip.stride()];
     return PreviewTint::isMagenta(p) ? PreviewTint::kMagenta : PreviewTint::tint(p, m_color);
 }
 
 TRotateRec StripRotation::build() const
 {
-    TRotateRec rec{m_p1, m_p2, TBitmap32(m_side, m_side)};
+    TRotateRec rec{m_p1, m_p2, TBitmap32(m_side, m_side, PreviewTint::kMagenta)};
+    // Only the pixels near the strip can show it or have an end as their source; the scan
+    // keeps its order among them.
     for (int j = m_side - 1; j >= 0; --j) {
         TColor32* line = rec.imagerotated.scanLine(j);
-        for (int i = m_side - 1; i >= 0; --i) {
+        const auto [first, last] = stripSpan(j);
+        for (int i = last; i >= first; --i) {
             const QPoint s = source(i, j);
             if (s == m_p1)
                 rec.p1 = QPoint(i, j);
             if (s == m_p2)
                 rec.p2 = QPoint(i, j);
-            line[i] = pixel(i, j);
+            line[i] = colourAt(s);
         }
     }
     return rec;
@@ -63,7 +72,8 @@ QPoint StripRotation::turnedP1() const
 std::pair<int, int> StripRotation::stripSpan(int j) const
 {
     // The source coordinates are linear in u = 2i - 2c + 1 along a row; each must fall within
-    // the strip (with a margin for the rounding), which bounds u on both axes.
+    // the strip or on the column right of it, where p2 lies (with a margin for the rounding),
+    // which bounds u on both axes.
     const double v = 2.0 * j - 2.0 * m_center + 1;
     double uLo = -1e18, uHi = 1e18;
     const auto bound = [&](double a, double b, int lo, int hi) {

@@ -1,9 +1,9 @@
 #pragma once
-#include "imaging/Rounding.h"
 #include "preview/BackStrip.h"
 #include "preview/PictureRegion.h"
 #include "preview/TBackRec.h"
 #include "preview/TRotateRec.h"
+#include <vector>
 
 // One back-stitch strip turned to its angle and tinted with its colour.
 //
@@ -27,7 +27,7 @@ public:
     QPoint source(int i, int j) const
     {
         const double u = 2.0 * i - 2.0 * m_center + 1, v = 2.0 * j - 2.0 * m_center + 1;
-        return QPoint((::rnd(u * m_cos - v * m_sin) - 1) / 2 + m_center, (::rnd(u * m_sin + v * m_cos) - 1) / 2 + m_center);
+        return QPoint((nearest(u * m_cos - v * m_sin) - 1) / 2 + m_center, (nearest(u * m_sin + v * m_cos) - 1) / 2 + m_center);
     }
     // The tinted colour of output pixel (i, j), magenta where transparent.
     TColor32 pixel(int i, int j) const;
@@ -42,10 +42,25 @@ public:
     void drawDirect(const PictureRegion& region, const QPoint& origin) const;
 
 private:
+    // rnd (ties to even) without a library call: adding and taking away 1.5 x 2^52 leaves the
+    // sum's own rounding, which is to the nearest, ties to even. Exact for |x| below 2^51.
+    static int nearest(double x)
+    {
+        constexpr double kShift = 6755399441055744.0;
+        return int((x + kShift) - kShift);
+    }
+    bool onStrip(const QPoint& s) const
+    {
+        return s.x() >= m_stripRect.left() && s.x() <= m_stripRect.right() && s.y() >= m_stripRect.top()
+            && s.y() <= m_stripRect.bottom();
+    }
+    // The tinted strip pixel shown by an output pixel whose source is `s`.
+    TColor32 colourAt(const QPoint& s) const;
     // The output columns of row j whose source may lie on the strip, clipped to [0, side).
     std::pair<int, int> stripSpan(int j) const;
 
     const BackStrip& m_strip;
+    std::vector<const TColor32*> m_columns; // of the strip, from the left
     TColorRef m_color;
     int m_stripWidth;
     int m_side;
