@@ -9,11 +9,10 @@ CellImages::CellImages(const TFImages& textures)
 {
 }
 
-void CellImages::reset(int cellWidth, int cellHeight, bool quarters, TColorRef background)
+void CellImages::reset(int cellWidth, int cellHeight, TColorRef background)
 {
     m_cellWidth = cellWidth;
     m_cellHeight = cellHeight;
-    m_quarters = quarters;
     m_colours.clear();
     m_knots.clear();
     m_textureFabric = m_textures.ImageBackGround;
@@ -26,6 +25,11 @@ void CellImages::reset(int cellWidth, int cellHeight, bool quarters, TColorRef b
 
 const TDicRec& CellImages::colour(TColorRef color)
 {
+    return record(color);
+}
+
+TDicRec& CellImages::record(TColorRef color)
+{
     if (const auto found = m_colours.find(color); found != m_colours.end())
         return found->second;
     TDicRec rec;
@@ -34,18 +38,24 @@ const TDicRec& CellImages::colour(TColorRef color)
     TBitmap32 onFabric = m_textureFabric;
     PreviewTint::drawTransparent(onFabric, thread, 0, 0);
     rec.Cross = KernelResampler::scaled(onFabric, QSize(m_cellWidth, m_cellHeight));
-    if (m_quarters) {
-        TBitmap32 quarter = m_textures.ImageQuarter;
-        PreviewTint::tintThread(quarter, color);
-        onFabric = m_textureFabric;
-        const int half = TFImages::kQuarterSize - 1;
-        for (const QPoint at : {QPoint(0, 0), QPoint(half, 0), QPoint(0, half), QPoint(half, half)})
-            PreviewTint::drawTransparent(onFabric, quarter, at.x(), at.y());
-        const TBitmap32 cell = KernelResampler::scaled(onFabric, QSize(m_cellWidth, m_cellHeight));
-        rec.TopLeft.image() = cell.image().copy(0, 0, m_cellWidth / 2, m_cellHeight / 2);
-        rec.TopRight = rec.BottomLeft = rec.BottomRight = rec.TopLeft;
-    }
     return m_colours.emplace(color, std::move(rec)).first->second;
+}
+
+const TDicRec& CellImages::quarter(TColorRef color)
+{
+    TDicRec& rec = record(color);
+    if (!rec.TopLeft.empty())
+        return rec;
+    TBitmap32 quarter = m_textures.ImageQuarter;
+    PreviewTint::tintThread(quarter, color);
+    TBitmap32 onFabric = m_textureFabric;
+    const int half = TFImages::kQuarterSize - 1;
+    for (const QPoint at : {QPoint(0, 0), QPoint(half, 0), QPoint(0, half), QPoint(half, half)})
+        PreviewTint::drawTransparent(onFabric, quarter, at.x(), at.y());
+    const TBitmap32 cell = KernelResampler::scaled(onFabric, QSize(m_cellWidth, m_cellHeight));
+    rec.TopLeft.image() = cell.image().copy(0, 0, m_cellWidth / 2, m_cellHeight / 2);
+    rec.TopRight = rec.BottomLeft = rec.BottomRight = rec.TopLeft;
+    return rec;
 }
 
 const TBitmap32& CellImages::knot(TColorRef color)

@@ -14,21 +14,25 @@ class CellImages
 public:
     explicit CellImages(const TFImages& textures);
 
-    // Drops every picture; `quarters` says whether quarter images are needed.
-    void reset(int cellWidth, int cellHeight, bool quarters, TColorRef background);
+    // Drops every picture.
+    void reset(int cellWidth, int cellHeight, TColorRef background);
 
     const TBitmap32& fabric() const { return m_fabric; }
+    // The colour's record with its Cross made; quarter() also makes its quarter images. Most
+    // colours never appear in a quarter, so those are made only when one does.
     const TDicRec& colour(TColorRef color);
+    const TDicRec& quarter(TColorRef color);
     // The knot texture stretched to a cell and tinted, magenta where transparent.
     const TBitmap32& knot(TColorRef color);
 
     size_t colourCount() const { return m_colours.size(); }
 
 private:
+    TDicRec& record(TColorRef color);
+
     const TFImages& m_textures;
     int m_cellWidth = 0;
     int m_cellHeight = 0;
-    bool m_quarters = false;
     TBitmap32 m_fabric;        // one cell
     TBitmap32 m_textureFabric; // 97 x 97
     TBitmap32 m_knot;          // one cell, untinted

@@ -54,7 +54,7 @@ void PreviewRenderer::prepare(const Design& design, int zoom, bool knitting, boo
     FCellWidth = width;
     FCellHeight = height;
     m_knitting = knitting;
-    m_cells.reset(width, height, !knitting, colorRefFromColor32(design.stitch.BackGroundColor));
+    m_cells.reset(width, height, colorRefFromColor32(design.stitch.BackGroundColor));
     m_strip = BackStrip(m_textures, width, height);
     m_backImageCache.clear();
     m_index = StitchIndex();
@@ -104,12 +104,12 @@ void PreviewRenderer::drawCells(const PictureRegion& r)
     // Neighbouring cells mostly share a colour: the last one looked up is kept at hand.
     TColor32 lastStitch = empty;
     const TDicRec* lastImages = nullptr;
-    const auto imagesOf = [&](TColor32 stitch) {
+    const auto crossOf = [&](TColor32 stitch) {
         if (stitch != lastStitch || !lastImages) {
             lastStitch = stitch;
             lastImages = &m_cells.colour(colorRefFromColor32(stitch));
         }
-        return lastImages;
+        return rowsOf(lastImages->Cross);
     };
     const TColor32* fabric = rowsOf(m_cells.fabric());
     const qsizetype stride = m_cells.fabric().image().bytesPerLine() / 4;
@@ -122,14 +122,14 @@ void PreviewRenderer::drawCells(const PictureRegion& r)
         quarterCells.clear();
         for (int cx = x0; cx <= x1; ++cx) {
             const TColor32 stitch = d.CrossLayer.pixel(cx, cy);
-            bases[size_t(cx - x0)] = stitch == empty ? fabric : rowsOf(imagesOf(stitch)->Cross);
+            bases[size_t(cx - x0)] = stitch == empty ? fabric : crossOf(stitch);
             for (int k = 0; k < 4 && !m_knitting; ++k) {
                 const TColor32 q = d.QuarterLayer.pixel(2 * cx + (k & 1), 2 * cy + (k >> 1));
                 if (q == empty)
                     continue;
                 if (quarterCells.empty() || quarterCells.back().column != cx)
                     quarterCells.push_back(QuarterCell{cx, {}});
-                quarterCells.back().quarters[k] = rowsOf(imagesOf(q)->TopLeft);
+                quarterCells.back().quarters[k] = rowsOf(m_cells.quarter(colorRefFromColor32(q)).TopLeft);
             }
         }
         const int top = std::max(cy * ch, r.rect.top()), bottom = std::min(cy * ch + ch - 1, r.rect.bottom());
