@@ -15,8 +15,7 @@ constexpr qint64 kBandBytes = qint64(8) << 20;
 
 // Renders the bands and hands their rows to the encoder; false on a failure (`reason` says
 // why) or a cancel.
-template <typename Encoder>
-bool streamRows(PreviewRenderer& renderer, Encoder& encoder, const PreviewExport::Progress& progress, bool& cancelled,
+bool streamRows(PreviewRenderer& renderer, RowImageWriter& encoder, const PreviewExport::Progress& progress, bool& cancelled,
     QString& reason)
 {
     reason.clear();
@@ -76,12 +75,12 @@ Status PreviewExport::write(PreviewRenderer& renderer, const QString& fileName, 
     bool stopped = false;
     QString reason;
     const Status written = SafeFileWriter::write(fileName, [&](QIODevice& device) {
-        if (format == Format::Png) {
-            PngRowWriter encoder(device);
-            return streamRows(renderer, encoder, progress, stopped, reason);
-        }
-        JpegRowWriter encoder(device, kJpegQuality);
-        return streamRows(renderer, encoder, progress, stopped, reason);
+        std::unique_ptr<RowImageWriter> encoder;
+        if (format == Format::Png)
+            encoder = std::make_unique<PngRowWriter>(device);
+        else
+            encoder = std::make_unique<JpegRowWriter>(device, kJpegQuality);
+        return streamRows(renderer, *encoder, progress, stopped, reason);
     });
     if (cancelled)
         *cancelled = stopped;
