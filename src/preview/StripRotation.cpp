@@ -37,6 +37,7 @@ TColor32 StripRotation::colourAt(const QPoint& s) const
 TRotateRec StripRotation::build() const
 {
     TRotateRec rec{m_p1, m_p2, TBitmap32(m_side, m_side, PreviewTint::kMagenta)};
+    bool foundP1 = false;
     // Only the pixels near the strip can show it or have an end as their source; the scan
     // keeps its order among them.
     for (int j = m_side - 1; j >= 0; --j) {
@@ -44,29 +45,40 @@ TRotateRec StripRotation::build() const
         const auto [first, last] = stripSpan(j);
         for (int i = last; i >= first; --i) {
             const QPoint s = source(i, j);
-            if (s == m_p1)
+            if (s == m_p1) {
                 rec.p1 = QPoint(i, j);
+                foundP1 = true;
+            }
             if (s == m_p2)
                 rec.p2 = QPoint(i, j);
             line[i] = colourAt(s);
         }
     }
+    // Nearest-pixel turning skips a few source pixels; when p1 is one of them, the strip is
+    // still anchored where p1 turned to, not at its place before turning.
+    if (!foundP1)
+        rec.p1 = turnedPlace();
     return rec;
 }
 
-QPoint StripRotation::turnedP1() const
+QPoint StripRotation::turnedPlace() const
 {
     // Turning back by +angle: the inverse of the mapping in source().
     const double sx = 2.0 * m_p1.x() - 2.0 * m_center + 1, sy = 2.0 * m_p1.y() - 2.0 * m_center + 1;
     const double u = sx * m_cos + sy * m_sin, v = -sx * m_sin + sy * m_cos;
-    const int i0 = int(std::lround((u - 1) / 2 + m_center)), j0 = int(std::lround((v - 1) / 2 + m_center));
-    for (int j = j0 - 2; j <= j0 + 2; ++j) {
-        for (int i = i0 - 2; i <= i0 + 2; ++i) {
+    return QPoint(int(std::lround((u - 1) / 2 + m_center)), int(std::lround((v - 1) / 2 + m_center)));
+}
+
+QPoint StripRotation::turnedP1() const
+{
+    const QPoint place = turnedPlace();
+    for (int j = place.y() - 2; j <= place.y() + 2; ++j) {
+        for (int i = place.x() - 2; i <= place.x() + 2; ++i) {
             if (i >= 0 && j >= 0 && i < m_side && j < m_side && source(i, j) == m_p1)
                 return QPoint(i, j); // the top row first and its leftmost pixel: the scan's last
         }
     }
-    return m_p1;
+    return place;
 }
 
 std::pair<int, int> StripRotation::stripSpan(int j) const

@@ -12,7 +12,9 @@
 // the square's pixel found by turning its offset from the centre by -angle (nearest pixel, in
 // doubled coordinates so that pixel centres are whole numbers); sources outside the square are
 // magenta. Scanning the output from the bottom row up and each row from right to left, the last
-// output pixel whose source is p1 (p2) becomes the turned p1 (p2).
+// output pixel whose source is p1 (p2) becomes the turned p1 (p2). Nearest-pixel turning skips
+// some source pixels (about one turned stitch in forty loses its p1 so): then p1 is the output
+// pixel nearest to where it turns, so that the strip is never drawn off its stitch.
 //
 // Two ways to use it give the same pixels: build() makes the whole turned image once, for the
 // cache; drawDirect() computes only the output pixels that fall in a region of the picture, for
@@ -54,6 +56,8 @@ private:
         return s.x() >= m_stripRect.left() && s.x() <= m_stripRect.right() && s.y() >= m_stripRect.top()
             && s.y() <= m_stripRect.bottom();
     }
+    // The output pixel nearest to where the strip's p1 turns to.
+    QPoint turnedPlace() const;
     // The tinted strip pixel shown by an output pixel whose source is `s`.
     TColor32 colourAt(const QPoint& s) const;
     // The output columns of row j whose source may lie on the strip, clipped to [0, side).

@@ -125,8 +125,10 @@ void TFRealPreview::FormMouseWheel(const QPoint& mouse, int s)
     const int oldWidth = m_renderer->FCellWidth, oldHeight = m_renderer->FCellHeight;
     QScrollBar* h = Image->horizontalScrollBar();
     QScrollBar* v = Image->verticalScrollBar();
-    const int oldH = h->value(), oldV = v->value();
-    Zoom->setValue(Zoom->value() + s);
+    const int oldH = h->value(), oldV = v->value(), oldZoom = Zoom->value();
+    Zoom->setValue(oldZoom + s);
+    if (Zoom->value() == oldZoom)
+        return; // at the end of the range: nothing moves
     // The cell under the pointer stays under it: in cells of the new size, the position is
     // ((position + pointer) div old cell) x new cell - pointer, for each axis.
     h->setValue((oldH + mouse.x()) / oldWidth * m_renderer->FCellWidth - mouse.x());
