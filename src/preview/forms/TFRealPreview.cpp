@@ -32,7 +32,6 @@ TFRealPreview::TFRealPreview(QWidget* parent)
     Zoom->setObjectName(QStringLiteral("Zoom"));
     Zoom->setRange(PreviewRenderer::kMinZoom, PreviewRenderer::kMaxZoom);
     Zoom->setValue(PreviewRenderer::kDefaultZoom);
-    Zoom->setInvertedAppearance(true);
     LabelZoom = new QLabel(this);
     Image = new PreviewArea(this);
     Image->setObjectName(QStringLiteral("Image"));
