@@ -33,8 +33,6 @@ public:
     void FormMouseWheel(const QPoint& mouse, int s);
     void MenuSaveasJPEGClick();
 
-    const PreviewRenderer* renderer() const { return m_renderer.get(); }
-
     QSlider* Zoom;
     QLabel* LabelZoom;
     PreviewArea* Image;
