@@ -5,6 +5,7 @@
 #include "LayoutCommand.h"
 #include "SaveAsCommand.h"
 #include "PalettesCommand.h"
+#include "PreviewCommand.h"
 #include "RenderCommand.h"
 #include "SymbolsCommand.h"
 
@@ -20,5 +21,6 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<ConvertCommand>());
     commands.push_back(std::make_unique<LayoutCommand>());
     commands.push_back(std::make_unique<CheckUpdatesCommand>());
+    commands.push_back(std::make_unique<PreviewCommand>());
     return commands;
 }

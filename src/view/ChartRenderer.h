@@ -1,6 +1,6 @@
 #pragma once
 #include "view/FramePixels.h"
-#include "view/StitchIndex.h"
+#include "model/StitchIndex.h"
 #include "view/SymbolGlyphs.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOptions.h"

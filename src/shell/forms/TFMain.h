@@ -28,6 +28,7 @@ class TFMessageDlg;
 class TFPalette;
 class TFUpdate;
 class QTimer;
+class TFRealPreview;
 class TColorPanel;
 class TWorkView;
 
@@ -89,6 +90,7 @@ public:
     void ButtonZoomDecClick();
     void ButtonHighlightClick(bool down);
     void setBackStitchesVisible(bool visible);
+    void MenuRealPreviewClick();
 
     // The tools: pointer handlers (view pixels), keys, the rhodes pop-up.
     void ImageMouseDown(const QPoint& pixel, Qt::MouseButtons buttons);
@@ -216,6 +218,7 @@ private:
     std::unique_ptr<MainDialogs> m_dialogs;
     TFMessageDlg* FMessageDlg;
     TFPalette* FPalette;
+    TFRealPreview* FRealPreview = nullptr;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;

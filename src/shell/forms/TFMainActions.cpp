@@ -130,7 +130,7 @@ void TFMain::createMenus()
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
     for (QAction* later : {MenuPicture, MenuPrint, MenuCut, MenuCopy, MenuPaste, MenuMerge, MenuAddToLibrary,
-             MenuRealPreview, MenuLibrary, MenuCharactersEditor, MenuChangecharacter, MenuCMYK, MenuNewPalette,
+             MenuLibrary, MenuCharactersEditor, MenuChangecharacter, MenuCMYK, MenuNewPalette,
              MenuEditPalette, MenuRhodesEditor, MenuPatternSettings, MenuOptions})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
     connect(MenuIndex, &QAction::triggered, this, [this] { showHelp(0); });

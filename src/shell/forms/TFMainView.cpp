@@ -1,5 +1,6 @@
 // The view commands of the main window: zoom, visibility of the layers and highlight.
 #include "model/Design.h"
+#include "preview/forms/TFRealPreview.h"
 #include "shell/forms/TFMain.h"
 #include "view/ViewGeometry.h"
 #include "view/forms/TWorkView.h"
@@ -30,6 +31,17 @@ void TFMain::connectView()
     connect(Image, &TWorkView::pointerReleased, this,
         [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers) { ImageMouseUp(pixel, buttons); });
     connect(Image, &TWorkView::zoomRequested, this, [this](int steps) { setZoomIndex(m_zoomIndex + steps); });
+    connect(MenuRealPreview, &QAction::triggered, this, &TFMain::MenuRealPreviewClick);
+}
+
+// The preview is made on first use and kept, as every dialog of the window is.
+void TFMain::MenuRealPreviewClick()
+{
+    if (!FRealPreview)
+        FRealPreview = new TFRealPreview(this);
+    FRealPreview->setDesign(m_design.get(), KnittingMode);
+    FRealPreview->applyCaptions([this](const QString& text) { return translate(text); });
+    FRealPreview->exec();
 }
 
 void TFMain::setZoomIndex(int index)

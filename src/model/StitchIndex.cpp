@@ -1,4 +1,4 @@
-#include "view/StitchIndex.h"
+#include "model/StitchIndex.h"
 #include "model/Design.h"
 #include <algorithm>
 
@@ -61,8 +61,10 @@ void StitchIndex::build(const Design& design)
 {
     m_backStitches = Tiles();
     m_rhodes = Tiles();
+    m_knots = Tiles();
     m_backBoxes.clear();
     m_rhodeBoxes.clear();
+    m_knotBoxes.clear();
     for (int i = 0; i < design.BackStitchList.size(); ++i) {
         m_backBoxes.push_back(boxOf(design.BackStitchList[i]));
         m_backStitches.add(i, m_backBoxes.back());
@@ -74,16 +76,23 @@ void StitchIndex::build(const Design& design)
         m_rhodeBoxes.push_back(box.isNull() ? QRect() : box.adjusted(0, 0, -1, -1));
         m_rhodes.add(i, m_rhodeBoxes.back());
     }
+    for (int i = 0; i < design.FrenchKnotList.size(); ++i) {
+        m_knotBoxes.emplace_back(design.FrenchKnotList[i].Center, QSize(1, 1));
+        m_knots.add(i, m_knotBoxes.back());
+    }
     m_design = &design;
     m_backCount = design.BackStitchList.size();
     m_rhodeCount = design.RhodeList.size();
     m_backData = design.BackStitchList.constData();
+    m_knotCount = design.FrenchKnotList.size();
+    m_knotData = design.FrenchKnotList.constData();
 }
 
 bool StitchIndex::builtFor(const Design& design) const
 {
     return m_design == &design && m_backCount == design.BackStitchList.size()
-        && m_rhodeCount == design.RhodeList.size() && m_backData == design.BackStitchList.constData();
+        && m_rhodeCount == design.RhodeList.size() && m_backData == design.BackStitchList.constData()
+        && m_knotCount == design.FrenchKnotList.size() && m_knotData == design.FrenchKnotList.constData();
 }
 
 std::vector<int> StitchIndex::backStitchesNear(const QRect& points) const
@@ -94,4 +103,9 @@ std::vector<int> StitchIndex::backStitchesNear(const QRect& points) const
 std::vector<int> StitchIndex::rhodesNear(const QRect& points) const
 {
     return m_rhodes.near(points, m_rhodeBoxes);
+}
+
+std::vector<int> StitchIndex::knotsNear(const QRect& points) const
+{
+    return m_knots.near(points, m_knotBoxes);
 }
