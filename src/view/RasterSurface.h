@@ -1,0 +1,30 @@
+#pragma once
+#include "view/ChartSurface.h"
+#include "view/FramePixels.h"
+#include "view/SymbolGlyphs.h"
+
+class QPainter;
+
+// The chart painter's fast surface on a 32-bit image: fills and symbols are written straight
+// into the pixels, symbols from a cache of glyph pixels. It gives the same pixels as
+// PainterSurface on the same image (the view's tests compare the two at every zoom step).
+class RasterSurface : public ChartSurface
+{
+public:
+    // Whether painting through `painter` can write the image's pixels directly: an image of 32
+    // bits per pixel, moved by whole pixels at most, clipped to a rectangle at most.
+    static bool suits(const QPainter& painter);
+    // Binds the surface to the painter's image; only pixels inside `clip` (device units of the
+    // painter, before its translation) are written.
+    void begin(QPainter& painter, const QRect& clip);
+
+    void fill(const QRect& rect, quint32 color) override;
+    void setSymbolFont(SymbolSize size, const QString& family, int pixelSize) override;
+    void drawSymbol(SymbolSize size, const QPoint& topLeft, QChar symbol, quint32 color) override;
+
+private:
+    FramePixels m_pixels;
+    QRect m_clip; // in image pixels
+    QPoint m_shift; // painter units to image pixels
+    SymbolGlyphs m_glyphs[SymbolSizeCount];
+};
