@@ -8,9 +8,12 @@
 namespace {
 using Placement = ChartPainter::Placement;
 
+// Rounds down to whole device units; without a call to floor, which the inner loops would pay
+// for every cell.
 int snap(qreal v)
 {
-    return int(std::floor(v));
+    const int truncated = int(v);
+    return truncated - (v < truncated ? 1 : 0);
 }
 
 // Device edges: column x starts at cellX(x); the half-cell grid (quarters, stitch points) has
@@ -57,22 +60,22 @@ quint32 shownValue(TColor32 stored, TColor32 empty, const ChartOptions& o)
 // Fills the runs of equal values of one raster row; raster pixel i covers the device units from
 // edgeX(i) to edgeX(i + 1).
 template <typename EdgeX>
-void fillRow(ChartSurface& s, const TColor32* row, int first, int last, int top, int bottom, EdgeX edgeX, TColor32 empty,
-    bool skipEmpty, const ChartOptions& o)
+void fillRow(ChartSurface& s, ChartSurface::Spans& spans, const TColor32* row, int first, int last, int top, int bottom,
+    EdgeX edgeX, TColor32 empty, bool skipEmpty, const ChartOptions& o)
 {
     if (top >= bottom)
         return;
+    spans.clear();
     for (int i = first; i <= last;) {
         const TColor32 value = row[i];
         int end = i + 1;
         while (end <= last && row[end] == value)
             ++end;
-        if (!(skipEmpty && value == empty)) {
-            const int left = edgeX(i);
-            s.fill(QRect(left, top, edgeX(end) - left, bottom - top), shownValue(value, empty, o));
-        }
+        if (!(skipEmpty && value == empty))
+            spans.push_back({edgeX(i), edgeX(end), shownValue(value, empty, o)});
         i = end;
     }
+    s.fillSpans(top, bottom, spans);
 }
 
 // The symbol of a stored stitch value and its colour: white on dark stitches, near-black on
@@ -165,7 +168,7 @@ void ChartPainter::paintCells(ChartSurface& s, const Design& d, const QRect& cel
 {
     const auto edgeX = [&at](int x) { return cellX(at, x); };
     for (int y = cells.top(); y <= cells.bottom(); ++y) {
-        fillRow(s, d.CrossLayer.constScanLine(y), cells.left(), cells.right(), cellY(at, y), cellY(at, y + 1), edgeX,
+        fillRow(s, m_spans, d.CrossLayer.constScanLine(y), cells.left(), cells.right(), cellY(at, y), cellY(at, y + 1), edgeX,
             d.stitch.BackGroundColor, false, o);
     }
 }
@@ -174,7 +177,7 @@ void ChartPainter::paintQuarters(ChartSurface& s, const Design& d, const QRect& 
 {
     const auto edgeX = [&at](int qx) { return halfX(at, qx); };
     for (int qy = 2 * cells.top(); qy <= 2 * cells.bottom() + 1; ++qy) {
-        fillRow(s, d.QuarterLayer.constScanLine(qy), 2 * cells.left(), 2 * cells.right() + 1, halfY(at, qy),
+        fillRow(s, m_spans, d.QuarterLayer.constScanLine(qy), 2 * cells.left(), 2 * cells.right() + 1, halfY(at, qy),
             halfY(at, qy + 1), edgeX, d.stitch.BackGroundColor, true, o);
     }
 }
@@ -236,10 +239,12 @@ void ChartPainter::paintGrid(ChartSurface& s, const QRect& cells, const Placemen
     // Cell lines run on the left and top of every cell; a ruled grid closes the last cells too.
     const int extra = ruled ? 1 : 0;
     const QRect area = cellsArea(cells, at);
+    m_spans.clear();
     for (int x = cells.left(); x <= cells.right() + extra; ++x) {
-        const int w = width(x);
-        s.fill(QRect(cellX(at, x) - (w - 1) / 2, area.top(), w, area.height()), kGridLine);
+        const int left = cellX(at, x) - (width(x) - 1) / 2;
+        m_spans.push_back({left, left + width(x), kGridLine});
     }
+    s.fillSpans(area.top(), area.bottom() + 1, m_spans);
     for (int y = cells.top(); y <= cells.bottom() + extra; ++y) {
         const int w = width(y);
         s.fill(QRect(area.left(), cellY(at, y) - (w - 1) / 2, area.width(), w), kGridLine);
@@ -256,24 +261,28 @@ void ChartPainter::paintSymbols(ChartSurface& s, const Design& d, const QRect& c
     SymbolLookup lookup(doc);
     // A glyph may reach a little past its cell, so the cells left of and above count too.
     const QRect near = cells.adjusted(-1, -1, 0, 0) & QRect(0, 0, d.width(), d.height());
-    for (int y = near.top(); y <= near.bottom(); ++y) {
-        const TColor32* line = d.CrossLayer.constScanLine(y);
-        const int top = cellY(at, y);
-        for (int x = near.left(); x <= near.right(); ++x) {
-            if (line[x] == empty)
-                continue;
-            if (const auto& symbol = lookup(line[x]))
-                s.drawSymbol(ChartSurface::CellSymbol, QPoint(cellX(at, x), top), symbol->symbol, symbol->color);
+    const auto drawRow = [&](ChartSurface::SymbolSize size, const TColor32* line, int first, int last, int top,
+                             const auto& edgeX) {
+        for (int i = first; i <= last;) {
+            const TColor32 value = line[i];
+            int end = i + 1;
+            while (end <= last && line[end] == value)
+                ++end;
+            if (value != empty) {
+                if (const auto& symbol = lookup(value)) {
+                    for (; i < end; ++i)
+                        s.drawSymbol(size, QPoint(edgeX(i), top), symbol->symbol, symbol->color);
+                }
+            }
+            i = end;
         }
-    }
+    };
+    const auto cellEdge = [&at](int x) { return cellX(at, x); };
+    for (int y = near.top(); y <= near.bottom(); ++y)
+        drawRow(ChartSurface::CellSymbol, d.CrossLayer.constScanLine(y), near.left(), near.right(), cellY(at, y), cellEdge);
+    const auto halfEdge = [&at](int qx) { return halfX(at, qx); };
     for (int qy = 2 * near.top(); qy <= 2 * near.bottom() + 1; ++qy) {
-        const TColor32* line = d.QuarterLayer.constScanLine(qy);
-        const int top = halfY(at, qy);
-        for (int qx = 2 * near.left(); qx <= 2 * near.right() + 1; ++qx) {
-            if (line[qx] == empty)
-                continue;
-            if (const auto& symbol = lookup(line[qx]))
-                s.drawSymbol(ChartSurface::QuarterSymbol, QPoint(halfX(at, qx), top), symbol->symbol, symbol->color);
-        }
+        drawRow(ChartSurface::QuarterSymbol, d.QuarterLayer.constScanLine(qy), 2 * near.left(), 2 * near.right() + 1,
+            halfY(at, qy), halfEdge);
     }
 }

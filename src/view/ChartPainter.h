@@ -60,6 +60,7 @@ private:
     void paintSymbols(ChartSurface& s, const Design& d, const QRect& cells, const Placement& at, const ChartOptions& o);
 
     StitchIndex m_stitchIndex;
+    ChartSurface::Spans m_spans;
     RasterSurface m_raster;
     PainterSurface m_vector;
 };

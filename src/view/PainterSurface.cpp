@@ -29,6 +29,12 @@ void PainterSurface::fill(const QRect& rect, quint32 color)
     m_painter->fillRect(rect, QColor::fromRgb(color));
 }
 
+void PainterSurface::fillSpans(int top, int bottom, const Spans& spans)
+{
+    for (const Span& span : spans)
+        fill(QRect(span.left, top, span.right - span.left, bottom - top), span.color);
+}
+
 void PainterSurface::setSymbolFont(SymbolSize size, const QString& family, int pixelSize)
 {
     Font& f = m_fonts[size];

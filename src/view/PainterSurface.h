@@ -13,6 +13,7 @@ class PainterSurface : public ChartSurface
 public:
     void begin(QPainter& painter);
     void fill(const QRect& rect, quint32 color) override;
+    void fillSpans(int top, int bottom, const Spans& spans) override;
     void setSymbolFont(SymbolSize size, const QString& family, int pixelSize) override;
     void drawSymbol(SymbolSize size, const QPoint& topLeft, QChar symbol, quint32 color) override;
 

@@ -19,6 +19,7 @@ public:
     void begin(QPainter& painter, const QRect& clip);
 
     void fill(const QRect& rect, quint32 color) override;
+    void fillSpans(int top, int bottom, const Spans& spans) override;
     void setSymbolFont(SymbolSize size, const QString& family, int pixelSize) override;
     void drawSymbol(SymbolSize size, const QPoint& topLeft, QChar symbol, quint32 color) override;
 
@@ -27,4 +28,5 @@ private:
     QRect m_clip; // in image pixels
     QPoint m_shift; // painter units to image pixels
     SymbolGlyphs m_glyphs[SymbolSizeCount];
+    Spans m_cut;
 };

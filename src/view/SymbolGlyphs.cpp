@@ -64,19 +64,23 @@ const SymbolGlyphs::Glyph& SymbolGlyphs::glyph(QChar symbol)
 void SymbolGlyphs::draw(const FramePixels& frame, const QRect& clip, int x, int y, QChar symbol, quint32 color)
 {
     const Glyph& g = glyph(symbol);
-    const QRect placed = g.box.translated(x, y);
-    if (!placed.intersects(clip))
+    if (g.runs.empty())
         return;
-    if (clip.contains(placed)) {
+    // Plain comparisons: this runs for every visible cell.
+    const int left = x + g.box.left(), right = x + g.box.right();
+    const int top = y + g.box.top(), bottom = y + g.box.bottom();
+    if (right < clip.left() || left > clip.right() || bottom < clip.top() || top > clip.bottom())
+        return;
+    if (left >= clip.left() && right <= clip.right() && top >= clip.top() && bottom <= clip.bottom()) {
         for (const Run& run : g.runs)
             std::fill_n(frame.line(y + run.dy) + x + run.dx, run.length, color);
         return;
     }
     for (const Run& run : g.runs) {
         const int py = y + run.dy;
-        const int left = std::max(x + run.dx, clip.left());
-        const int right = std::min(x + run.dx + run.length, clip.right() + 1);
-        if (py >= clip.top() && py <= clip.bottom() && left < right)
-            std::fill(frame.line(py) + left, frame.line(py) + right, color);
+        const int from = std::max(x + run.dx, clip.left());
+        const int to = std::min(x + run.dx + run.length, clip.right() + 1);
+        if (py >= clip.top() && py <= clip.bottom() && from < to)
+            std::fill(frame.line(py) + from, frame.line(py) + to, color);
     }
 }
