@@ -2,6 +2,8 @@
 #include "model/Design.h"
 #include "model/TCharacters.h"
 #include <QPainter>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 
@@ -34,6 +36,17 @@ int halfY(const Placement& at, qint64 k)
 {
     return snap(at.origin.y() + qreal(k) * at.cell.height() / 2);
 }
+// The cells whose units meet a device rectangle: unit u lies in the last cell whose first unit
+// is at most u.
+QRect cellsMeeting(const QRect& units, const Placement& at)
+{
+    const auto cellOf = [](int unit, qreal origin, qreal size) {
+        return int(std::clamp(std::ceil((unit + 1 - origin) / size) - 1, qreal(INT_MIN / 2), qreal(INT_MAX / 2)));
+    };
+    return QRect(QPoint(cellOf(units.left(), at.origin.x(), at.cell.width()), cellOf(units.top(), at.origin.y(), at.cell.height())),
+        QPoint(cellOf(units.right(), at.origin.x(), at.cell.width()), cellOf(units.bottom(), at.origin.y(), at.cell.height())));
+}
+
 QPoint pointAt(const Placement& at, const QPoint& point)
 {
     return {halfX(at, point.x()), halfY(at, point.y())};
@@ -137,17 +150,18 @@ void ChartPainter::invalidateStitchIndex()
 
 void ChartPainter::paint(QPainter& p, const Design& d, const QRect& asked, const Placement& at, const ChartOptions& o)
 {
-    const QRect cells = asked & QRect(0, 0, d.width(), d.height());
-    if (cells.isEmpty() || d.CrossLayer.empty() || at.cell.width() <= 0 || at.cell.height() <= 0)
+    if (d.CrossLayer.empty() || at.cell.width() <= 0 || at.cell.height() <= 0)
+        return;
+    QRect cells = asked & QRect(0, 0, d.width(), d.height());
+    // Cells the painter's clip hides cost nothing.
+    if (p.hasClipping())
+        cells &= cellsMeeting(p.clipBoundingRect().toAlignedRect(), at);
+    if (cells.isEmpty())
         return;
     // A ruled grid's lines are centred on the edges, so the outer ones reach past the cells.
     const int reach = o.grid == ChartGrid::Ruled ? units(o.thickLine) / 2 + 1 : 0;
     const QRect area = cellsArea(cells, at).adjusted(-reach, -reach, reach, reach);
-    ChartSurface* surface = &m_vector;
-    if (RasterSurface::suits(p)) {
-        m_raster.begin(p, area);
-        surface = &m_raster;
-    }
+    ChartSurface* surface = m_raster.begin(p, area) ? static_cast<ChartSurface*>(&m_raster) : &m_vector;
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -10,31 +10,29 @@ bool whole(qreal v)
 }
 } // namespace
 
-bool RasterSurface::suits(const QPainter& painter)
+bool RasterSurface::begin(QPainter& painter, const QRect& clip)
 {
-    const QPaintDevice* device = painter.device();
+    QPaintDevice* device = painter.device();
     if (!device || device->devType() != QInternal::Image)
         return false;
-    const auto* image = static_cast<const QImage*>(device);
+    auto* image = static_cast<QImage*>(device);
     const QImage::Format f = image->format();
     if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32 && f != QImage::Format_ARGB32_Premultiplied)
         return false;
     const QTransform t = painter.deviceTransform();
     if (t.type() > QTransform::TxTranslate || !whole(t.dx()) || !whole(t.dy()))
         return false;
-    return !painter.hasClipping() || painter.clipRegion().rectCount() <= 1;
-}
-
-void RasterSurface::begin(QPainter& painter, const QRect& clip)
-{
-    auto* image = static_cast<QImage*>(painter.device());
-    m_pixels = FramePixels(*image);
-    const QTransform t = painter.deviceTransform();
-    m_shift = QPoint(int(t.dx()), int(t.dy()));
     QRect allowed = clip;
-    if (painter.hasClipping())
-        allowed &= painter.clipRegion().boundingRect();
+    if (painter.hasClipping()) {
+        const QRegion region = painter.clipRegion();
+        if (region.rectCount() > 1)
+            return false;
+        allowed &= region.boundingRect();
+    }
+    m_pixels = FramePixels(*image);
+    m_shift = QPoint(int(t.dx()), int(t.dy()));
     m_clip = allowed.translated(m_shift) & image->rect();
+    return true;
 }
 
 void RasterSurface::fill(const QRect& rect, quint32 color)

@@ -11,12 +11,11 @@ class QPainter;
 class RasterSurface : public ChartSurface
 {
 public:
-    // Whether painting through `painter` can write the image's pixels directly: an image of 32
-    // bits per pixel, moved by whole pixels at most, clipped to a rectangle at most.
-    static bool suits(const QPainter& painter);
-    // Binds the surface to the painter's image; only pixels inside `clip` (device units of the
-    // painter, before its translation) are written.
-    void begin(QPainter& painter, const QRect& clip);
+    // Binds the surface to the painter's image when its pixels can be written directly: an
+    // image of 32 bits per pixel, moved by whole pixels at most, clipped to a rectangle at most.
+    // Only pixels inside `clip` (in the painter's units) and the painter's clip are written.
+    // False when the painter does not suit.
+    bool begin(QPainter& painter, const QRect& clip);
 
     void fill(const QRect& rect, quint32 color) override;
     void fillSpans(int top, int bottom, const Spans& spans) override;
