@@ -38,13 +38,13 @@ int halfY(const Placement& at, qint64 k)
 }
 // The cells whose units meet a device rectangle: unit u lies in the last cell whose first unit
 // is at most u.
-QRect cellsMeeting(const QRect& units, const Placement& at)
+QRect cellsMeeting(const QRect& rect, const Placement& at)
 {
     const auto cellOf = [](int unit, qreal origin, qreal size) {
-        return int(std::clamp(std::ceil((unit + 1 - origin) / size) - 1, qreal(INT_MIN / 2), qreal(INT_MAX / 2)));
+        return int(std::clamp(std::ceil((qreal(unit) + 1 - origin) / size) - 1, qreal(INT_MIN / 2), qreal(INT_MAX / 2)));
     };
-    return QRect(QPoint(cellOf(units.left(), at.origin.x(), at.cell.width()), cellOf(units.top(), at.origin.y(), at.cell.height())),
-        QPoint(cellOf(units.right(), at.origin.x(), at.cell.width()), cellOf(units.bottom(), at.origin.y(), at.cell.height())));
+    return QRect(QPoint(cellOf(rect.left(), at.origin.x(), at.cell.width()), cellOf(rect.top(), at.origin.y(), at.cell.height())),
+        QPoint(cellOf(rect.right(), at.origin.x(), at.cell.width()), cellOf(rect.bottom(), at.origin.y(), at.cell.height())));
 }
 
 QPoint pointAt(const Placement& at, const QPoint& point)
@@ -154,13 +154,17 @@ void ChartPainter::paint(QPainter& p, const Design& d, const QRect& asked, const
         return;
     QRect cells = asked & QRect(0, 0, d.width(), d.height());
     // Cells the painter's clip hides cost nothing.
-    if (p.hasClipping())
-        cells &= cellsMeeting(p.clipBoundingRect().toAlignedRect(), at);
+    const QRect clip = p.hasClipping() ? p.clipBoundingRect().toAlignedRect() : QRect();
+    if (!clip.isNull())
+        cells &= cellsMeeting(clip, at);
     if (cells.isEmpty())
         return;
     // A ruled grid's lines are centred on the edges, so the outer ones reach past the cells.
     const int reach = o.grid == ChartGrid::Ruled ? units(o.thickLine) / 2 + 1 : 0;
     const QRect area = cellsArea(cells, at).adjusted(-reach, -reach, reach, reach);
+    const QRect visible = clip.isNull() ? area : area & clip;
+    if (visible.isEmpty())
+        return;
     ChartSurface* surface = m_raster.begin(p, area) ? static_cast<ChartSurface*>(&m_raster) : &m_vector;
     p.save();
     p.setClipRect(area, Qt::IntersectClip);
@@ -168,9 +172,9 @@ void ChartPainter::paint(QPainter& p, const Design& d, const QRect& asked, const
     m_vector.begin(p);
 
     paintCells(*surface, d, cells, at, o);
-    paintKnots(p, d, area, at, o);
+    paintKnots(p, d, visible, at, o);
     if (o.backStitches)
-        paintBackStitches(p, d, cells, at, o);
+        paintBackStitches(p, d, visible, at, o);
     paintQuarters(*surface, d, cells, at, o);
     paintGrid(*surface, cells, at, o);
     if (o.symbols && d.stitch.chars)
@@ -196,7 +200,7 @@ void ChartPainter::paintQuarters(ChartSurface& s, const Design& d, const QRect& 
     }
 }
 
-void ChartPainter::paintKnots(QPainter& p, const Design& d, const QRect& area, const Placement& at, const ChartOptions& o)
+void ChartPainter::paintKnots(QPainter& p, const Design& d, const QRect& visible, const Placement& at, const ChartOptions& o)
 {
     // The ellipse inside the square of the cell around the centre, kept `knotInset` from its
     // sides (one unit less on the right and bottom).
@@ -208,22 +212,22 @@ void ChartPainter::paintKnots(QPainter& p, const Design& d, const QRect& area, c
     for (const TFrenchKnot& knot : d.FrenchKnotList) {
         const QPoint c = pointAt(at, knot.Center);
         const QRectF box(c.x() - r + o.knotInset, c.y() - r + o.knotInset, side, side);
-        if (!box.intersects(QRectF(area)))
+        if (!box.intersects(QRectF(visible)))
             continue;
         p.setBrush(QColor::fromRgb(shownColor(knot.Color, o)));
         p.drawEllipse(box);
     }
 }
 
-void ChartPainter::paintBackStitches(QPainter& p, const Design& d, const QRect& cells, const Placement& at, const ChartOptions& o)
+void ChartPainter::paintBackStitches(QPainter& p, const Design& d, const QRect& visible, const Placement& at, const ChartOptions& o)
 {
     if (!m_stitchIndex.builtFor(d))
         m_stitchIndex.build(d);
-    // The cells in half-cell points, widened by the pen.
-    const qreal halfCell = std::min(at.cell.width(), at.cell.height()) / 2;
-    const int margin = 1 + int(std::ceil(std::max(o.backStitchWidth, o.rhodeWidth) / halfCell));
-    const QRect points(QPoint(2 * cells.left() - margin, 2 * cells.top() - margin),
-        QPoint(2 * cells.right() + 2 + margin, 2 * cells.bottom() + 2 + margin));
+    // The half-cell points around the visible units, widened by the pen: the half cells met
+    // and the points at their corners.
+    const int pen = int(std::ceil(std::max(o.backStitchWidth, o.rhodeWidth) / 2)) + 1;
+    const QRect halves = cellsMeeting(visible.adjusted(-pen, -pen, pen, pen), {at.origin, at.cell / 2});
+    const QRect points = halves.adjusted(0, 0, 1, 1);
     p.setBrush(Qt::NoBrush);
     const auto draw = [&](const TBackStitch& s, TColorRef color, double width) {
         p.setPen(QPen(QColor::fromRgb(shownColor(color, o)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -54,8 +54,8 @@ public:
 private:
     void paintCells(ChartSurface& s, const Design& d, const QRect& cells, const Placement& at, const ChartOptions& o);
     void paintQuarters(ChartSurface& s, const Design& d, const QRect& cells, const Placement& at, const ChartOptions& o);
-    void paintKnots(QPainter& p, const Design& d, const QRect& area, const Placement& at, const ChartOptions& o);
-    void paintBackStitches(QPainter& p, const Design& d, const QRect& cells, const Placement& at, const ChartOptions& o);
+    void paintKnots(QPainter& p, const Design& d, const QRect& visible, const Placement& at, const ChartOptions& o);
+    void paintBackStitches(QPainter& p, const Design& d, const QRect& visible, const Placement& at, const ChartOptions& o);
     void paintGrid(ChartSurface& s, const QRect& cells, const Placement& at, const ChartOptions& o);
     void paintSymbols(ChartSurface& s, const Design& d, const QRect& cells, const Placement& at, const ChartOptions& o);
 
