@@ -7,6 +7,7 @@
 #include "files/SafeFileWriter.h"
 #include "imaging/PngRowWriter.h"
 #include "model/Design.h"
+#include "model/DesignLimits.h"
 #include "view/ChartRenderer.h"
 #include <QFileInfo>
 #include <QImageWriter>
@@ -106,7 +107,9 @@ int RenderCommand::run(const QStringList& arguments, CliDelegate& delegate)
     }
     const QString in = args->positional().first();
     const ViewGeometry geometry = ViewGeometry::forZoom(*zoom, args->has(QStringLiteral("--knitting")));
-    if (const std::optional<QSize> cells = ReadQMKSize(in); cells && tooLarge(pictureSize(*cells, geometry)))
+    // A size no design may have is left to the reader to refuse, with its own message.
+    const std::optional<QSize> cells = ReadQMKSize(in);
+    if (cells && DesignLimits::sizeAllowed(cells->width(), cells->height()) && tooLarge(pictureSize(*cells, geometry)))
         return refuseSize(pictureSize(*cells, geometry), delegate);
 
     CliSession session;

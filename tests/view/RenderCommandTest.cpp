@@ -77,24 +77,36 @@ TEST(RenderCommand, APngWrittenInBandsEqualsThePictureWrittenWhole)
 
 TEST(RenderCommand, RefusesAPictureTooLargeFromTheFileHeadBeforeLoading)
 {
-    // The head claims 20 000 x 800 cells, but the file holds none of them: reading it would
-    // fail as damaged, so the refusal can only come from the head.
+    // The head claims a size, but the file holds none of its cells: reading it would fail as
+    // damaged, so a refusal naming the picture's pixels can only come from the head. A size no
+    // design may have is left to the reader.
+    const struct
+    {
+        const char* name;
+        QByteArray size; // width and height as stored
+        QString message;
+    } cases[] = {
+        {"20000 x 800 cells", QByteArray::fromHex("204e000020030000"), QStringLiteral("160000 x 6400 pixels")},
+        {"2^30 x 3 cells", QByteArray::fromHex("0000004003000000"), QStringLiteral("1073741824 x 3 cells")},
+    };
     QmkTestFiles::Content content;
     content.width = 7;
     content.height = 3;
-    QByteArray bytes = QmkTestFiles::build(content);
+    const QByteArray whole = QmkTestFiles::build(content);
     const QByteArray size = QByteArray::fromHex("0700000003000000");
-    const qsizetype at = bytes.indexOf(size);
+    const qsizetype at = whole.indexOf(size);
     ASSERT_GE(at, 0);
-    bytes.replace(at, size.size(), QByteArray::fromHex("204e000020030000"));
     QTemporaryDir dir;
-    const QString design = dir.filePath(QStringLiteral("huge.qmk"));
-    QmkTestFiles::writeFile(design, bytes.left(at + 200));
-
-    RecordingDelegate delegate;
-    CommandProcessor processor(delegate);
-    EXPECT_EQ(renderTo(processor, design, dir.filePath(QStringLiteral("huge.png")), {}), CommandProcessor::Failed);
-    EXPECT_TRUE(delegate.errors.join(QLatin1Char('\n')).contains(QStringLiteral("160000 x 6400 pixels")))
-        << delegate.errors.join(QLatin1Char('\n')).toStdString();
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("huge.png"))));
+    for (const auto& c : cases) {
+        QByteArray bytes = whole;
+        bytes.replace(at, size.size(), c.size);
+        const QString design = dir.filePath(QStringLiteral("huge.qmk"));
+        QmkTestFiles::writeFile(design, bytes.left(at + 200));
+        RecordingDelegate delegate;
+        CommandProcessor processor(delegate);
+        EXPECT_EQ(renderTo(processor, design, dir.filePath(QStringLiteral("huge.png")), {}), CommandProcessor::Failed) << c.name;
+        EXPECT_TRUE(delegate.errors.join(QLatin1Char('\n')).contains(c.message))
+            << c.name << ": " << delegate.errors.join(QLatin1Char('\n')).toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("huge.png"))));
+    }
 }
