@@ -5,7 +5,11 @@
 #include "model/TCharacters.h"
 #include "shell/Startup.h"
 #include "view/ChartRenderer.h"
+#include <functional>
+#include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -123,6 +127,59 @@ void ViewMemory(benchmark::State& state)
     state.counters["view_MB"] = double(held) / (1024 * 1024);
 }
 BENCHMARK(ViewMemory)->Arg(100)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+// Printing the whole 1000 x 1000 chart on one page at 1 mm a cell into a PDF (written to
+// /dev/null), through the chart painter with grid, symbols and back stitches, against a bare
+// loop that draws one rectangle and one text per cell on the same kind of writer.
+constexpr int kPdfResolution = 600;
+
+void onPdfPage(benchmark::State& state, const std::function<void(QPainter&, qreal cell)>& paint)
+{
+    const Design& d = shared();
+    for (auto _ : state) {
+        QFile sink(QStringLiteral("/dev/null"));
+        sink.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&sink);
+        pdf.setResolution(kPdfResolution);
+        pdf.setPageMargins(QMarginsF());
+        pdf.setPageSize(QPageSize(QSizeF(d.width(), d.height()), QPageSize::Millimeter));
+        QPainter p(&pdf);
+        paint(p, kPdfResolution / 25.4);
+    }
+}
+
+void PdfThroughPainter(benchmark::State& state)
+{
+    onPdfPage(state, [](QPainter& p, qreal cell) {
+        const Design& d = shared();
+        ChartOptions o;
+        o.symbols = true;
+        ChartPainter().paint(p, d, QRect(0, 0, d.width(), d.height()), {QPointF(0, 0), QSizeF(cell, cell)}, o);
+    });
+}
+BENCHMARK(PdfThroughPainter)->Iterations(1)->Unit(benchmark::kSecond);
+
+void PdfBareLoop(benchmark::State& state)
+{
+    onPdfPage(state, [](QPainter& p, qreal cell) {
+        const Design& d = shared();
+        QFont font(d.stitch.chars->ffontname);
+        font.setPixelSize(int(cell) - 2);
+        p.setFont(font);
+        QHash<TColor32, QString> symbols;
+        for (int y = 0; y < d.height(); ++y) {
+            const TColor32* row = d.CrossLayer.constScanLine(y);
+            for (int x = 0; x < d.width(); ++x) {
+                QString& symbol = symbols[row[x]];
+                if (symbol.isEmpty())
+                    symbol = QString(d.stitch.chars->symbolOf(d.stitch.Colors.find(colorRefFromColor32(row[x]))->charID).value());
+                p.fillRect(QRectF(x * cell, y * cell, cell, cell), QColor::fromRgb(row[x]));
+                p.setPen(Qt::white);
+                p.drawText(QPointF(x * cell, (y + 1) * cell), symbol);
+            }
+        }
+    });
+}
+BENCHMARK(PdfBareLoop)->Iterations(1)->Unit(benchmark::kSecond);
 } // namespace
 
 int main(int argc, char** argv)

@@ -3,6 +3,7 @@
 #include "files/BoundedReader.h"
 #include "model/DesignLimits.h"
 #include "model/Windows1252.h"
+#include <QFile>
 #include <cstring>
 #include <limits>
 
@@ -61,6 +62,8 @@ public:
     }
 
     Status run();
+    // Reads the head only; the size is known when this says so.
+    bool runHead() { return readHead() && m_sizeRead; }
 
 private:
     bool readHead();
@@ -395,4 +398,18 @@ Status ReadQMK(qmkFile& file, const QString& fileName)
     if (!read)
         return read;
     return ReadQMK(file, bytes, fileName);
+}
+
+std::optional<QSize> ReadQMKSize(const QString& fileName)
+{
+    // The head holds three strings before the size; the writer keeps each under 10 000 bytes.
+    constexpr qint64 kHeadBytes = 64 * 1024;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    qmkFile head;
+    QmkParser parser(head, file.read(kHeadBytes), fileName);
+    if (!parser.runHead())
+        return std::nullopt;
+    return QSize(head.width, head.height);
 }

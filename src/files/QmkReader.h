@@ -2,7 +2,9 @@
 #include "files/QmkFile.h"
 #include "model/Status.h"
 #include <QByteArray>
+#include <QSize>
 #include <QString>
+#include <optional>
 
 // Reads a design file into a fresh record; never touches an open design (the design library
 // reads files while one is open).
@@ -19,3 +21,8 @@
 Status ReadQMK(qmkFile& file, const QString& fileName);
 // The same over bytes already in memory; `fileName` only names the file in messages.
 Status ReadQMK(qmkFile& file, const QByteArray& bytes, const QString& fileName);
+
+// The design's size in cells from the head of a design file, read without reading the rest:
+// callers refuse work on a design too large before paying for loading it. Nothing when the
+// file cannot be read or its head is not that of a design file.
+std::optional<QSize> ReadQMKSize(const QString& fileName);

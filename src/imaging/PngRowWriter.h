@@ -7,7 +7,11 @@
 class PngRowWriter : public RowImageWriter
 {
 public:
-    explicit PngRowWriter(QIODevice& device);
+    // zlib's fastest level: a chart's long runs of one colour and a preview's repeated tiles
+    // compress well even so, and the slower levels cost many times the painting.
+    static constexpr int kFastLevel = 1;
+
+    explicit PngRowWriter(QIODevice& device, int level = kFastLevel);
     ~PngRowWriter() override;
     PngRowWriter(const PngRowWriter&) = delete;
     PngRowWriter& operator=(const PngRowWriter&) = delete;
@@ -19,5 +23,7 @@ public:
     struct State;
 
 private:
+    bool failed();
+
     std::unique_ptr<State> m_state;
 };

@@ -5,6 +5,7 @@
 // pay QImage's per-call checks for every pixel.
 struct FramePixels
 {
+    FramePixels() = default;
     explicit FramePixels(QImage& image)
         : bits(reinterpret_cast<quint32*>(image.bits()))
         , stride(image.bytesPerLine() / 4)
@@ -13,6 +14,6 @@ struct FramePixels
 
     quint32* line(int y) const { return bits + qsizetype(y) * stride; }
 
-    quint32* bits;
-    qsizetype stride;
+    quint32* bits = nullptr;
+    qsizetype stride = 0;
 };
