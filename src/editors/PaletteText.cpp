@@ -1,0 +1,114 @@
+#include "model/Translatable.h"
+#include "editors/PaletteText.h"
+#include "model/CommaText.h"
+#include "model/TextFile.h"
+#include "model/Windows1252.h"
+
+namespace {
+bool needsQuotes(const QString& text)
+{
+    if (text.isEmpty())
+        return true;
+    for (const QChar c : text) {
+        if (c == QLatin1Char(',') || c == QLatin1Char('"') || c.unicode() <= 0x20 || c.unicode() == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+// A text that a file line cannot carry unchanged: a character outside the code page, or a
+// line break that would split the line.
+bool storable(const QString& text)
+{
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+        return false;
+    return Windows1252::toUnicode(Windows1252::fromUnicode(text)) == text;
+}
+
+Status unstorableColor(const TColorInfo& color)
+{
+    return Status::error(TRANSLATABLE("The color \"%1\" (number %2) has a character that a palette file cannot hold. Change it before saving."),
+        {color.colorName, color.colorID});
+}
+
+Status unstorablePalette()
+{
+    return Status::error(TRANSLATABLE("The palette name or version has a character that a palette file cannot hold. Change it before saving."));
+}
+
+bool parseColorLine(const QStringList& f, int position, TColorInfo& color)
+{
+    if (f.size() != 5 && f.size() != 6)
+        return false;
+    const int o = int(f.size()) - 5;
+    int values[4];
+    for (int k = 0; k < 4; ++k) {
+        if (!TextFile::parseInteger(f[o + 1 + k], values[k]))
+            return false;
+    }
+    color = TColorInfo();
+    color.colorName = f[0];
+    color.colorID = f[o];
+    color.matchColor = makeColorRef(values[0], values[1], values[2]);
+    color.charID = values[3];
+    color.orderID = position;
+    return true;
+}
+} // namespace
+
+QString PaletteText::field(const QString& text)
+{
+    if (!needsQuotes(text))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString PaletteText::colorLine(const TColorInfo& color)
+{
+    QString line;
+    if (color.colorName != color.colorID)
+        line = field(color.colorName) + QStringLiteral(", ");
+    return line + field(color.colorID)
+        + QStringLiteral(", %1, %2, %3, %4")
+              .arg(redOf(color.matchColor))
+              .arg(greenOf(color.matchColor))
+              .arg(blueOf(color.matchColor))
+              .arg(color.charID);
+}
+
+Status PaletteText::encode(const QString& name, const QString& version, const QList<TColorInfo>& colors, QByteArray& bytes)
+{
+    if (colors.isEmpty())
+        return Status::error(TRANSLATABLE("Palette is empty"));
+    if (!storable(name) || !storable(version))
+        return unstorablePalette();
+    QString text = QStringLiteral(";$N") + name + QStringLiteral("\r\n;$V") + version + QStringLiteral("\r\n");
+    for (const TColorInfo& color : colors) {
+        if (!storable(color.colorName) || !storable(color.colorID))
+            return unstorableColor(color);
+        text += colorLine(color) + QStringLiteral("\r\n");
+    }
+    bytes = Windows1252::fromUnicode(text);
+    if (bytes.size() > TextFile::kMaxFileBytes) {
+        return Status::error(TRANSLATABLE("The palette would be %1 bytes long; palette files of more than %2 bytes cannot be read. Remove colors before saving."),
+            {QString::number(bytes.size()), QString::number(TextFile::kMaxFileBytes)});
+    }
+    return Status::ok();
+}
+
+PaletteText::Contents PaletteText::decode(const QStringList& lines)
+{
+    Contents contents;
+    for (int i = 2; i < lines.size(); ++i) {
+        if (lines[i].trimmed().isEmpty())
+            continue;
+        TColorInfo color;
+        if (parseColorLine(splitCommaText(lines[i]), i - 2, color))
+            contents.colors << color;
+        else
+            contents.notKept << QStringLiteral("%1: %2").arg(i + 1).arg(lines[i]);
+    }
+    return contents;
+}
