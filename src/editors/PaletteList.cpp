@@ -50,6 +50,12 @@ QList<PaletteFileEntry> PaletteList::readPalettes(const QString& userFolder, con
     return entries;
 }
 
+QString PaletteList::effectivePath(const QString& userFolder, const QString& shippedFolder, const QString& fileName)
+{
+    const QString own = userFolder + fileName;
+    return QFileInfo::exists(own) ? own : shippedFolder + fileName;
+}
+
 QString PaletteList::withExtension(const QString& fileName)
 {
     const QString ctb = QStringLiteral(".ctb");

@@ -16,6 +16,8 @@ namespace PaletteList {
 // The effective "*.ctb" files (the user's folder laid over the shipped one) in name order, with
 // the name from the first line and the version from the second.
 QList<PaletteFileEntry> readPalettes(const QString& userFolder, const QString& shippedFolder);
+// Where a palette file of the list is read from: the user's folder when it has the file.
+QString effectivePath(const QString& userFolder, const QString& shippedFolder, const QString& fileName);
 // The name with the extension ".ctb" when it has another one or none.
 QString withExtension(const QString& fileName);
 // A file name that stays in its folder: no folder separator, not "." or "..", and something

@@ -112,3 +112,24 @@ PaletteText::Contents PaletteText::decode(const QStringList& lines)
     }
     return contents;
 }
+
+QString PaletteText::rgbText(TColorRef color)
+{
+    return QStringLiteral("$%1%2%3")
+        .arg(redOf(color), 2, 16, QLatin1Char('0'))
+        .arg(greenOf(color), 2, 16, QLatin1Char('0'))
+        .arg(blueOf(color), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+std::optional<TColorRef> PaletteText::parseRgb(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.size() != 7 || (t[0] != QLatin1Char('$') && t[0] != QLatin1Char('#')))
+        return std::nullopt;
+    bool ok = false;
+    const uint rgb = t.mid(1).toUInt(&ok, 16);
+    if (!ok)
+        return std::nullopt;
+    return makeColorRef(int(rgb >> 16), int(rgb >> 8), int(rgb));
+}

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 // The palette editor's side of the ".ctb" format: the text it writes and the way it reads a file
 // back. The catalogue loader reads what is written here; every list written reads back through
@@ -19,6 +20,11 @@ QString colorLine(const TColorInfo& color);
 // a text the code page cannot hold or a line break in a text (either would change the palette
 // on reading), an empty list, and a file too large for the loader to read back.
 Status encode(const QString& name, const QString& version, const QList<TColorInfo>& colors, QByteArray& bytes);
+
+// A colour as "$RRGGBB" (upper-case hexadecimal, red first).
+QString rgbText(TColorRef color);
+// "$RRGGBB" or "#RRGGBB"; nothing for any other text.
+std::optional<TColorRef> parseRgb(const QString& text);
 
 // What the editor keeps of a file.
 struct Contents

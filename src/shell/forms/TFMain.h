@@ -25,7 +25,9 @@ class WrappingToolBar;
 class QToolButton;
 class SettingsStore;
 class TFMessageDlg;
+class TFChoosePalette;
 class TFPalette;
+class TFPaletteEditor;
 class TColorPanel;
 class TWorkView;
 
@@ -75,6 +77,9 @@ public:
     void MRUItemClick(int index);
     void showHelp(int topic);
     void MenuAboutClick();
+    // Tools -> Pro -> Palette editor.
+    void MenuNewPaletteClick();
+    void MenuEditPaletteClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -204,6 +209,10 @@ private:
     std::unique_ptr<MainDialogs> m_dialogs;
     TFMessageDlg* FMessageDlg;
     TFPalette* FPalette;
+    // The palette editor and its list, made on first use.
+    TFPaletteEditor* preparedPaletteEditor();
+    TFChoosePalette* FChoosePalette = nullptr;
+    TFPaletteEditor* FPaletteEditor = nullptr;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;
