@@ -3,6 +3,8 @@
 #include "model/CommaText.h"
 #include "model/TextFile.h"
 #include "model/Windows1252.h"
+#include <QSet>
+#include <charconv>
 
 namespace {
 bool needsQuotes(const QString& text)
@@ -16,13 +18,35 @@ bool needsQuotes(const QString& text)
     return false;
 }
 
-// A text that a file line cannot carry unchanged: a character outside the code page, or a
-// line break that would split the line.
+// The characters above U+00FF that the code page holds (those of its bytes 0x80-0x9F).
+const QSet<char16_t>& highCharacters()
+{
+    static const QSet<char16_t> set = [] {
+        QSet<char16_t> s;
+        for (int b = 0x80; b <= 0x9F; ++b)
+            s.insert(Windows1252::charOf(static_cast<unsigned char>(b)).unicode());
+        return s;
+    }();
+    return set;
+}
+
+// Whether the code page holds the character, so that it reads back as itself.
+bool inCodePage(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    return highCharacters().contains(c);
+}
+
+// A text that a file line carries unchanged: every character in the code page, and no line
+// break, which would split the line.
 bool storable(const QString& text)
 {
-    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
-        return false;
-    return Windows1252::toUnicode(Windows1252::fromUnicode(text)) == text;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || !inCodePage(c.unicode()))
+            return false;
+    }
+    return true;
 }
 
 Status unstorableColor(const TColorInfo& color)
@@ -58,24 +82,48 @@ bool parseColorLine(const QStringList& f, int position, TColorInfo& color)
 
 QString PaletteText::field(const QString& text)
 {
-    if (!needsQuotes(text))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    QString out;
+    appendField(out, text);
+    return out;
 }
 
 QString PaletteText::colorLine(const TColorInfo& color)
 {
     QString line;
-    if (color.colorName != color.colorID)
-        line = field(color.colorName) + QStringLiteral(", ");
-    return line + field(color.colorID)
-        + QStringLiteral(", %1, %2, %3, %4")
-              .arg(redOf(color.matchColor))
-              .arg(greenOf(color.matchColor))
-              .arg(blueOf(color.matchColor))
-              .arg(color.charID);
+    appendColorLine(line, color);
+    return line;
+}
+
+void PaletteText::appendField(QString& out, const QString& text)
+{
+    if (!needsQuotes(text)) {
+        out += text;
+        return;
+    }
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            out += QLatin1Char('"');
+        out += c;
+    }
+    out += QLatin1Char('"');
+}
+
+// Written straight into the file's text: a palette of many thousand colours is saved without a
+// string per line or per number.
+void PaletteText::appendColorLine(QString& out, const TColorInfo& color)
+{
+    if (color.colorName != color.colorID) {
+        appendField(out, color.colorName);
+        out += QLatin1String(", ");
+    }
+    appendField(out, color.colorID);
+    for (const int value : {redOf(color.matchColor), greenOf(color.matchColor), blueOf(color.matchColor), color.charID}) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        out += QLatin1String(", ");
+        out += QLatin1String(digits, end - digits);
+    }
 }
 
 Status PaletteText::encode(const QString& name, const QString& version, const QList<TColorInfo>& colors, QByteArray& bytes)
@@ -85,10 +133,12 @@ Status PaletteText::encode(const QString& name, const QString& version, const QL
     if (!storable(name) || !storable(version))
         return unstorablePalette();
     QString text = QStringLiteral(";$N") + name + QStringLiteral("\r\n;$V") + version + QStringLiteral("\r\n");
+    text.reserve(colors.size() * 48);
     for (const TColorInfo& color : colors) {
         if (!storable(color.colorName) || !storable(color.colorID))
             return unstorableColor(color);
-        text += colorLine(color) + QStringLiteral("\r\n");
+        appendColorLine(text, color);
+        text += QLatin1String("\r\n");
     }
     bytes = Windows1252::fromUnicode(text);
     if (bytes.size() > TextFile::kMaxFileBytes) {

@@ -16,6 +16,8 @@ QString field(const QString& text);
 // One colour line: "name", number, red, green, blue, symbol; without the name when it equals
 // the number.
 QString colorLine(const TColorInfo& color);
+void appendField(QString& out, const QString& text);
+void appendColorLine(QString& out, const TColorInfo& color);
 // The whole file in Windows-1252 with CR LF line ends. Refuses, with a message naming the colour,
 // a text the code page cannot hold or a line break in a text (either would change the palette
 // on reading), an empty list, and a file too large for the loader to read back.

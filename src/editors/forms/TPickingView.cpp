@@ -30,6 +30,7 @@ TPickingView::TPickingView(QWidget* parent)
 void TPickingView::setPicture(const TBitmap32& picture)
 {
     m_picture = picture;
+    m_shown = picture.image().convertToFormat(QImage::Format_RGB32);
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     updateScrollBars();
@@ -72,8 +73,7 @@ void TPickingView::paintEvent(QPaintEvent*)
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().window());
     const QPoint origin(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    if (!m_picture.empty())
-        painter.drawImage(origin, m_picture.image());
+    painter.drawImage(origin, m_shown);
     if (!m_inside)
         return;
     painter.setPen(QColor::fromRgb(rgbOf(kPulse[m_step])));

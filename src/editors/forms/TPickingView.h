@@ -45,6 +45,7 @@ private:
     void hideOutline();
 
     TBitmap32 m_picture;
+    QImage m_shown; // the picture as picking sees it: colour channels only, alpha ignored
     QTimer m_timer;
     QPoint m_at;
     bool m_inside = false;
