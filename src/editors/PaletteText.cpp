@@ -80,13 +80,6 @@ bool parseColorLine(const QStringList& f, int position, TColorInfo& color)
 }
 } // namespace
 
-QString PaletteText::field(const QString& text)
-{
-    QString out;
-    appendField(out, text);
-    return out;
-}
-
 QString PaletteText::colorLine(const TColorInfo& color)
 {
     QString line;
@@ -94,7 +87,9 @@ QString PaletteText::colorLine(const TColorInfo& color)
     return line;
 }
 
-void PaletteText::appendField(QString& out, const QString& text)
+namespace {
+// A name or number as one field; see needsQuotes.
+void appendField(QString& out, const QString& text)
 {
     if (!needsQuotes(text)) {
         out += text;
@@ -108,6 +103,7 @@ void PaletteText::appendField(QString& out, const QString& text)
     }
     out += QLatin1Char('"');
 }
+} // namespace
 
 // Written straight into the file's text: a palette of many thousand colours is saved without a
 // string per line or per number.

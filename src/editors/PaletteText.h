@@ -10,13 +10,10 @@
 // back. The catalogue loader reads what is written here; every list written reads back through
 // it equal, which is why names are quoted whenever the field splitting would change them.
 namespace PaletteText {
-// A name or number as one field: quoted, with inner quotes doubled, when it is empty or holds a
-// comma, a blank, a control character or a quote; otherwise as it is.
-QString field(const QString& text);
 // One colour line: "name", number, red, green, blue, symbol; without the name when it equals
-// the number.
+// the number. A name or number is quoted, with inner quotes doubled, when it is empty or holds a
+// comma, a blank, a control character or a quote; otherwise written as it is.
 QString colorLine(const TColorInfo& color);
-void appendField(QString& out, const QString& text);
 void appendColorLine(QString& out, const TColorInfo& color);
 // The whole file in Windows-1252 with CR LF line ends. Refuses, with a message naming the colour,
 // a text the code page cannot hold or a line break in a text (either would change the palette

@@ -397,7 +397,7 @@ void TFPaletteEditor::actNewExecute()
     ERGB->clear();
     EColor->clear();
     ENumber->clear();
-    ComboBoxSymbol->setCurrentIndex(m_document.colors().isEmpty() ? ComboBoxSymbol->currentIndex() : symbol);
+    ComboBoxSymbol->setCurrentIndex(symbol);
     updateActions();
     symbolChosen(ComboBoxSymbol->currentIndex());
     ERGB->setFocus();
@@ -447,6 +447,14 @@ bool TFPaletteEditor::refuse(PaletteRefusal refusal)
 
 void TFPaletteEditor::actOKExecute()
 {
+    // The swatch shows the last valid colour; a colour is stored only as its field reads.
+    const auto typed = PaletteText::parseRgb(ERGB->text());
+    if (!typed || ENumber->text().trimmed().isEmpty()) {
+        warn(messageNotValidInteger);
+        (typed ? ENumber : ERGB)->setFocus();
+        return;
+    }
+    setSwatch(*typed);
     const TColorInfo values = PaletteDocument::valuesOf(EColor->text(), ENumber->text(), m_swatch, ComboBoxSymbol->currentIndex());
     if (refuse(m_document.check(values)))
         return;

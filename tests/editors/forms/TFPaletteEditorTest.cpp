@@ -99,11 +99,18 @@ TEST_F(TFPaletteEditorTest, ANewPaletteOfTwoColoursIsSavedThroughTheListOnExitAn
     EXPECT_FALSE(editor.ButtonSave->isEnabled());
 }
 
-TEST_F(TFPaletteEditorTest, ExitKeepsTheEditorOpenWhenTheListIsCancelledOrTheWriteFails)
+TEST_F(TFPaletteEditorTest, ABadColourIsRefusedAndExitStaysOpenWhenTheListIsCancelledOrTheWriteFails)
 {
     editor.prepare({}, {}, {});
     editor.show();
-    addColour("$102030", "Navy", "1");
+    addColour("$1020", "Navy", "1"); // not a colour: refused, the fields stay for mending
+    EXPECT_EQ(warned, QStringList{QStringLiteral("Not a valid number")});
+    EXPECT_EQ(editor.document().colors().size(), 0);
+    warned.clear();
+    QTest::keyClicks(editor.ERGB, QStringLiteral("30"));
+    QTest::mouseClick(editor.ButtonOK, Qt::LeftButton);
+    ASSERT_EQ(editor.document().colors().size(), 1);
+    EXPECT_EQ(editor.document().colors()[0].matchColor, 0x302010u);
 
     answers << Answer::Yes; // the list is cancelled
     QTest::mouseClick(editor.BExit, Qt::LeftButton);
