@@ -5,6 +5,7 @@
 #include "editors/forms/TPickingView.h"
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -27,7 +28,10 @@ protected:
             asked << question;
             return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
         };
-        editor.askYesNo = [](const QString&) { return true; };
+        editor.askYesNo = [this](const QString& question) {
+            asked << question;
+            return false;
+        };
         editor.inform = [this](const QString& message) { informed << message; };
         editor.warn = [this](const QString& message) { warned << message; };
         editor.runPaletteList = [this](TFChoosePalette& l) {
@@ -80,6 +84,18 @@ TEST_F(TFPaletteEditorTest, ANewPaletteOfTwoColoursIsSavedThroughTheListOnExitAn
     EXPECT_EQ(editor.Grid->currentIndex().row(), 1);
     EXPECT_TRUE(editor.ButtonSave->isEnabled());
     EXPECT_TRUE(editor.ButtonEdit->isEnabled());
+    EXPECT_EQ(editor.document().colors()[1].charID, 1);
+    EXPECT_TRUE(asked.isEmpty());
+
+    // Editing: the first colour's symbol is questioned, and No keeps the colour as it was.
+    QTest::mouseClick(editor.ButtonEdit, Qt::LeftButton);
+    editor.ComboBoxSymbol->setCurrentIndex(0);
+    EXPECT_TRUE(editor.LabelWarning->isVisibleTo(&editor));
+    QTest::mouseClick(editor.ButtonOK, Qt::LeftButton);
+    EXPECT_EQ(asked, QStringList{QStringLiteral("The Symbol is already in use, continue anyway?")});
+    EXPECT_EQ(editor.document().colors()[1].charID, 1);
+    QTest::mouseClick(editor.ButtonCancel, Qt::LeftButton);
+    asked.clear();
 
     // Exit -> Yes on a palette never saved goes through the list.
     listFileName = QStringLiteral("two");
