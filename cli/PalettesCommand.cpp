@@ -6,6 +6,7 @@
 #include "HexColor.h"
 #include "model/Design.h"
 #include "model/PaletteLoader.h"
+#include "shell/Paths.h"
 #include <QJsonObject>
 
 namespace {
@@ -42,7 +43,7 @@ int PalettesCommand::run(const QStringList& arguments, CliDelegate& delegate)
     // with the same loader, finds the file of every key.
     TPaletteCatalogue again;
     TPaletteFiles files;
-    PaletteLoader::loadFolder(doc.PalettesPath, again, &files);
+    PaletteLoader::loadFolders(Paths::userPalettesFolder(), doc.PalettesPath, again, &files);
     CatalogueListing::reportSkipped(session.warnings(), delegate);
 
     QJsonArray array;

@@ -1,8 +1,8 @@
 #include "model/Translatable.h"
 #include "model/PaletteLoader.h"
+#include "model/CatalogueFiles.h"
 #include "model/CommaText.h"
 #include "model/TextFile.h"
-#include <QDir>
 
 namespace {
 Status badLine(const QString& fileName, int lineNumber)
@@ -73,11 +73,16 @@ Status PaletteLoader::loadFile(const QString& fileName, TPaletteCatalogue& catal
 
 QStringList PaletteLoader::loadFolder(const QString& folder, TPaletteCatalogue& catalogue, TPaletteFiles* files)
 {
+    return loadFolders(QString(), folder, catalogue, files);
+}
+
+QStringList PaletteLoader::loadFolders(const QString& userFolder, const QString& shippedFolder,
+    TPaletteCatalogue& catalogue, TPaletteFiles* files)
+{
     QStringList messages;
-    const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral("*.ctb")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& f : names) {
-        const Status s = loadFile(dir.filePath(f), catalogue, files);
+    const QStringList paths = CatalogueFiles::effective(userFolder, shippedFolder, QStringLiteral("*.ctb"));
+    for (const QString& path : paths) {
+        const Status s = loadFile(path, catalogue, files);
         if (!s)
             messages << s.text();
     }

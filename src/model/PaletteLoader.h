@@ -19,6 +19,9 @@ namespace PaletteLoader {
 Status loadFile(const QString& fileName, TPaletteCatalogue& catalogue, TPaletteFiles* files = nullptr);
 // Loads every "*.ctb" of the folder in name order; returns the messages of skipped files.
 QStringList loadFolder(const QString& folder, TPaletteCatalogue& catalogue, TPaletteFiles* files = nullptr);
+// Loads the union of the user's and the shipped folder (see CatalogueFiles) in name order.
+QStringList loadFolders(const QString& userFolder, const QString& shippedFolder, TPaletteCatalogue& catalogue,
+    TPaletteFiles* files = nullptr);
 // The key that the first two lines of a file give: the name, plus " v" and the version when
 // the second line is a version line.
 QString keyOf(const QStringList& lines);

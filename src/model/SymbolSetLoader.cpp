@@ -1,10 +1,10 @@
 #include "model/Translatable.h"
 #include "model/SymbolSetLoader.h"
+#include "model/CatalogueFiles.h"
 #include "model/CommaText.h"
 #include "model/TStitch.h"
 #include "model/TextFile.h"
 #include "model/Windows1252.h"
-#include <QDir>
 
 Status SymbolSetLoader::parse(const QStringList& lines, const QString& fileName, TCharacterInfo& info)
 {
@@ -55,11 +55,15 @@ Status SymbolSetLoader::loadFile(const QString& fileName, TSymbolSetCatalogue& c
 
 QStringList SymbolSetLoader::loadFolder(const QString& folder, TSymbolSetCatalogue& catalogue)
 {
+    return loadFolders(QString(), folder, catalogue);
+}
+
+QStringList SymbolSetLoader::loadFolders(const QString& userFolder, const QString& shippedFolder, TSymbolSetCatalogue& catalogue)
+{
     QStringList messages;
-    const QDir dir(folder);
-    const QStringList files = dir.entryList({QStringLiteral("*.chr")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& f : files) {
-        const Status s = loadFile(dir.filePath(f), catalogue);
+    const QStringList paths = CatalogueFiles::effective(userFolder, shippedFolder, QStringLiteral("*.chr"));
+    for (const QString& path : paths) {
+        const Status s = loadFile(path, catalogue);
         if (!s)
             messages << s.text();
     }

@@ -16,6 +16,8 @@ namespace SymbolSetLoader {
 // a message naming the file and line.
 Status loadFile(const QString& fileName, TSymbolSetCatalogue& catalogue);
 QStringList loadFolder(const QString& folder, TSymbolSetCatalogue& catalogue);
+// Loads the union of the user's and the shipped folder (see CatalogueFiles) in name order.
+QStringList loadFolders(const QString& userFolder, const QString& shippedFolder, TSymbolSetCatalogue& catalogue);
 Status parse(const QStringList& lines, const QString& fileName, TCharacterInfo& info);
 // The set used when the catalogue is empty: the document's starting string in our symbol font.
 TCharacterInfo builtInSet();

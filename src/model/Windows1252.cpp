@@ -44,6 +44,10 @@ QByteArray Windows1252::fromUnicode(const QString& text)
     bytes.reserve(text.size());
     for (QChar ch : text) {
         const char16_t u = ch.unicode();
+        if (u < 0x80) { // most text: no table look-up
+            bytes.append(char(u));
+            continue;
+        }
         const auto it = reverseTable().constFind(u);
         if (it != reverseTable().constEnd())
             bytes.append(char(*it));

@@ -65,3 +65,18 @@ QString Paths::userDataFolder()
     return withSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
         + QStringLiteral("Velwick/Threadwright/");
 }
+
+QString Paths::userPalettesFolder()
+{
+    return userDataFolder() + QStringLiteral("palettes/");
+}
+
+QString Paths::userCharactersFolder()
+{
+    return userDataFolder() + QStringLiteral("characters/");
+}
+
+QString Paths::userRhodesFolder()
+{
+    return userDataFolder() + QStringLiteral("rhodes/");
+}

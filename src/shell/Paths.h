@@ -16,6 +16,12 @@ QString settingsFile();
 
 // The per-user data folder (library, downloads); under THREADWRIGHT_CONFIG_DIR when that is set.
 QString userDataFolder();
+// The user's own palettes, symbol sets and rhodes shapes: they are laid over the shipped folders
+// of the same kind, and the editors write only here (shipped folders are never written). They
+// are made on the first write.
+QString userPalettesFolder();
+QString userCharactersFolder();
+QString userRhodesFolder();
 
 // A folder path with exactly one trailing '/'.
 QString withSeparator(const QString& folder);

@@ -9,6 +9,7 @@
 #include "shell/Paths.h"
 #include "shell/PendingUpdates.h"
 #include "shell/SettingsStore.h"
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>
 
@@ -39,14 +40,15 @@ QStringList Startup::loadCatalogues(Design& design)
     TStitch& doc = design.stitch;
     doc.ColorPalettes.clear();
     doc.characters.clear();
-    QStringList messages = PaletteLoader::loadFolder(doc.PalettesPath, doc.ColorPalettes);
-    messages += SymbolSetLoader::loadFolder(doc.CharactersPath, doc.characters);
+    QStringList messages = PaletteLoader::loadFolders(Paths::userPalettesFolder(), doc.PalettesPath, doc.ColorPalettes);
+    messages += SymbolSetLoader::loadFolders(Paths::userCharactersFolder(), doc.CharactersPath, doc.characters);
     return messages;
 }
 
 Status Startup::loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes)
 {
-    return RhodesFile::load(RhodesFile::fileIn(rhodesPath), shapes);
+    const QString own = RhodesFile::fileIn(Paths::userRhodesFolder());
+    return RhodesFile::load(QFileInfo::exists(own) ? own : RhodesFile::fileIn(rhodesPath), shapes);
 }
 
 bool Startup::registerSymbolFont(const QString& fontsPath)

@@ -25,10 +25,12 @@ class WrappingToolBar;
 class QToolButton;
 class SettingsStore;
 class TFMessageDlg;
+class TFChoosePalette;
 class TFPalette;
 class TFUpdate;
 class QTimer;
 class TFRealPreview;
+class TFPaletteEditor;
 class TColorPanel;
 class TWorkView;
 
@@ -82,6 +84,9 @@ public:
     void MenuAboutClick();
     void MenuCheckForUpdatesClick();
     void TimerCheckForUpdatesTimer();
+    // Tools -> Pro -> Palette editor.
+    void MenuNewPaletteClick();
+    void MenuEditPaletteClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -219,6 +224,10 @@ private:
     TFMessageDlg* FMessageDlg;
     TFPalette* FPalette;
     TFRealPreview* FRealPreview = nullptr;
+    // The palette editor and its list, made on first use.
+    TFPaletteEditor* preparedPaletteEditor();
+    TFChoosePalette* FChoosePalette = nullptr;
+    TFPaletteEditor* FPaletteEditor = nullptr;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;
