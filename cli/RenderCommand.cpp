@@ -44,7 +44,11 @@ bool writePng(QIODevice& device, const Design& d, const ViewGeometry& g, const C
         *error = QStringLiteral("not enough memory for the picture");
         return false;
     }
-    PngRowWriter png(device, size.width(), size.height());
+    PngRowWriter png(device);
+    if (!png.start(size.width(), size.height())) {
+        *error = png.errorString();
+        return false;
+    }
     ChartPainter painter;
     for (int top = 0; top < d.height(); top += rowsPerBand) {
         const int rows = std::min(rowsPerBand, d.height() - top);
@@ -54,13 +58,13 @@ bool writePng(QIODevice& device, const Design& d, const ViewGeometry& g, const C
             painter.paint(p, d, QRect(0, top, d.width(), rows), at, o);
         }
         for (int y = 0; y < rows * g.CellHeight; ++y) {
-            if (!png.writeRow(reinterpret_cast<const quint32*>(band.constScanLine(y))))
+            if (!png.writeRow(reinterpret_cast<const TColor32*>(band.constScanLine(y))))
                 break;
         }
     }
     if (png.finish())
         return true;
-    *error = png.error();
+    *error = png.errorString();
     return false;
 }
 

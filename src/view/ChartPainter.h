@@ -2,7 +2,7 @@
 #include "view/ChartOptions.h"
 #include "view/PainterSurface.h"
 #include "view/RasterSurface.h"
-#include "view/StitchIndex.h"
+#include "model/StitchIndex.h"
 #include <QPointF>
 #include <QRect>
 #include <QSizeF>

@@ -39,9 +39,10 @@ TEST(PngRowWriter, WritesTheRowsAsAnOpaquePicture)
             picture.setPixel(x, y, qRgb(x * 7, y * 50, (x + y) % 2 ? 255 : 3));
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    PngRowWriter png(buffer, picture.width(), picture.height());
+    PngRowWriter png(buffer);
+    ASSERT_TRUE(png.start(picture.width(), picture.height()));
     for (int y = 0; y < picture.height(); ++y)
-        ASSERT_TRUE(png.writeRow(reinterpret_cast<const quint32*>(picture.constScanLine(y))));
+        ASSERT_TRUE(png.writeRow(reinterpret_cast<const TColor32*>(picture.constScanLine(y))));
     ASSERT_TRUE(png.finish());
     const QImage read = QImage::fromData(buffer.data(), "PNG");
     EXPECT_FALSE(read.hasAlphaChannel());
@@ -56,12 +57,12 @@ TEST(PngRowWriter, AFailingDeviceStopsItWithTheDevicesReason)
         row.setPixel(x, 0, quint32(x) * 2654435761u);
     for (const qint64 room : {0, 20, 100}) {
         FullDevice device(room);
-        PngRowWriter png(device, row.width(), 50);
-        bool written = true;
+        PngRowWriter png(device);
+        bool written = png.start(row.width(), 50);
         for (int y = 0; y < 50 && written; ++y)
-            written = png.writeRow(reinterpret_cast<const quint32*>(row.constScanLine(0)));
+            written = png.writeRow(reinterpret_cast<const TColor32*>(row.constScanLine(0)));
         EXPECT_FALSE(written && png.finish()) << room;
-        EXPECT_EQ(png.error(), QStringLiteral("No space left on device")) << room;
-        EXPECT_FALSE(png.writeRow(reinterpret_cast<const quint32*>(row.constScanLine(0))));
+        EXPECT_EQ(png.errorString(), QStringLiteral("No space left on device")) << room;
+        EXPECT_FALSE(png.writeRow(reinterpret_cast<const TColor32*>(row.constScanLine(0))));
     }
 }
