@@ -36,7 +36,8 @@ class TWorkView;
 // The implementation is split by concern: TFMain.cpp (layout, listener, status bar),
 // TFMainActions.cpp (menus and tool bar), TFMainStartup.cpp (start-up, ResetGUI, UpdateGUI),
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
-// TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups).
+// TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
+// TFMainCMYK.cpp (the print colour corrections dialog).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -75,6 +76,7 @@ public:
     void MRUItemClick(int index);
     void showHelp(int topic);
     void MenuAboutClick();
+    void MenuCMYKClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);

@@ -129,9 +129,10 @@ void TFMain::createMenus()
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
     for (QAction* later : {MenuPicture, MenuPrint, MenuCut, MenuCopy, MenuPaste, MenuMerge, MenuAddToLibrary,
-             MenuRealPreview, MenuLibrary, MenuCharactersEditor, MenuChangecharacter, MenuCMYK, MenuNewPalette,
+             MenuRealPreview, MenuLibrary, MenuCharactersEditor, MenuChangecharacter, MenuNewPalette,
              MenuEditPalette, MenuRhodesEditor, MenuPatternSettings, MenuOptions, MenuCheckUpdates})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
+    connect(MenuCMYK, &QAction::triggered, this, &TFMain::MenuCMYKClick);
     connect(MenuIndex, &QAction::triggered, this, [this] { showHelp(0); });
     // The program's home is its help, which ships with it; there is no web site to depend on.
     connect(MenuHomePage, &QAction::triggered, this, [this] { showHelp(0); });
