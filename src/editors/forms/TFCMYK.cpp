@@ -6,6 +6,7 @@
 #include "shell/CMYKTable.h"
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -87,6 +88,18 @@ void TFCMYK::fillRow(int row)
         GridColors->setItem(row, c, new QTableWidgetItem(texts[c - 1]));
     for (int c = 0; c < CMYKCellDelegate::kEditColumn; ++c)
         GridColors->item(row, c)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+}
+
+// Enter in a cell editor commits the cell; the dialog would also take it for its default button
+// and close, writing the file before the typed value reached the corrections.
+void TFCMYK::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && GridColors->viewport()->isAncestorOf(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TFCMYK::itemEdited(QTableWidgetItem* item)

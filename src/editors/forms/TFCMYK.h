@@ -41,6 +41,9 @@ public:
 Q_SIGNALS:
     void helpRequested(int topic);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void translate();
     void fillRow(int row);
