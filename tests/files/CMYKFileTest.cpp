@@ -3,11 +3,15 @@
 // to the same bytes.
 #include "files/CMYKFile.h"
 #include "model/CMYKConversion.h"
+#include "support/QmkTestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+using QmkTestFiles::readFile;
+using QmkTestFiles::writeFile;
 
 namespace {
 QString section(int n, const QString& rgb, const QString& values = QStringLiteral("CValue=1\nMValue=2\nYValue=3\nKValue=4"))
@@ -19,18 +23,6 @@ constexpr TColor32 kRed = 0xFFFF0000u;
 constexpr TColor32 kGreen = 0xFF00FF00u;
 constexpr TColor32 kBlue = 0xFF0000FFu;
 
-void writeBytes(const QString& fileName, const QByteArray& bytes)
-{
-    QFile file(fileName);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString& fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 TEST(CMYKFile, ReadsOnlyTrustworthySections)
@@ -96,7 +88,7 @@ TEST(CMYKFile, WrittenFileReadsBackAndWritesTheSameBytes)
     map.insert(kRed, CMYKConversion::correction(0, 100, 100, 0));
     map.insert(0xFF0A0B0Cu, CMYKConversion::correction(0, 0, 0, 100));
     ASSERT_TRUE(CMYKFile::save(file, map));
-    const QByteArray first = readBytes(file);
+    const QByteArray first = readFile(file);
     EXPECT_TRUE(first.startsWith("[main]\r\ncount=3\r\n"));
     EXPECT_TRUE(first.contains("[color3]\r\nrgb=$0A0B0C\r\nCValue=0\r\nMValue=0\r\nYValue=0\r\nKValue=100\r\n"));
     EXPECT_FALSE(QByteArray(first).replace("\r\n", "").contains('\n'));
@@ -105,7 +97,7 @@ TEST(CMYKFile, WrittenFileReadsBackAndWritesTheSameBytes)
     ASSERT_TRUE(CMYKFile::load(file, read));
     EXPECT_EQ(read, map);
     ASSERT_TRUE(CMYKFile::save(file, read));
-    EXPECT_EQ(readBytes(file), CMYKFile::format(map));
+    EXPECT_EQ(readFile(file), CMYKFile::format(map));
 }
 
 TEST(CMYKFile, LineFeedFileReadsAsCrLf)
@@ -114,7 +106,7 @@ TEST(CMYKFile, LineFeedFileReadsAsCrLf)
     const QString file = dir.filePath(QStringLiteral("CMYK.ini"));
     TCMYKMap map;
     map.insert(kBlue, CMYKConversion::correction(1, 2, 3, 4));
-    writeBytes(file, CMYKFile::format(map).replace("\r\n", "\n"));
+    writeFile(file, CMYKFile::format(map).replace("\r\n", "\n"));
     TCMYKMap read;
     ASSERT_TRUE(CMYKFile::load(file, read));
     EXPECT_EQ(read, map);
@@ -126,14 +118,14 @@ TEST(CMYKFile, FindsTheFileWhateverTheCaseAndWritesToTheSameName)
     EXPECT_EQ(CMYKFile::findIn(dir.path()), QString());
     EXPECT_EQ(CMYKFile::fileFor(dir.path()), dir.filePath(QStringLiteral("CMYK.ini")));
 
-    writeBytes(dir.filePath(QStringLiteral("cmyk.ini")), "[main]\r\ncount=1\r\n[color1]\r\nrgb=$FF0000\r\n");
+    writeFile(dir.filePath(QStringLiteral("cmyk.ini")), "[main]\r\ncount=1\r\n[color1]\r\nrgb=$FF0000\r\n");
     EXPECT_EQ(CMYKFile::findIn(dir.path()), dir.filePath(QStringLiteral("cmyk.ini")));
     EXPECT_EQ(CMYKFile::fileFor(dir.path()), dir.filePath(QStringLiteral("cmyk.ini")));
     TCMYKMap read;
     ASSERT_TRUE(CMYKFile::load(CMYKFile::findIn(dir.path()), read));
     EXPECT_EQ(read.keys(), std::vector<TColor32>{kRed});
 
-    writeBytes(dir.filePath(QStringLiteral("CMYK.ini")), "[main]\r\ncount=0\r\n");
+    writeFile(dir.filePath(QStringLiteral("CMYK.ini")), "[main]\r\ncount=0\r\n");
     EXPECT_EQ(CMYKFile::findIn(dir.path()), dir.filePath(QStringLiteral("CMYK.ini")));
 }
 
@@ -160,7 +152,7 @@ TEST(CMYKFile, FailedSaveIsReportedAndChangesNothing)
     EXPECT_TRUE(QFileInfo(file).isDir());
 
     // A folder path through a plain file cannot be made.
-    writeBytes(dir.filePath(QStringLiteral("plain")), "old");
+    writeFile(dir.filePath(QStringLiteral("plain")), "old");
     EXPECT_FALSE(CMYKFile::save(dir.filePath(QStringLiteral("plain/palettes/CMYK.ini")), map));
-    EXPECT_EQ(readBytes(dir.filePath(QStringLiteral("plain"))), QByteArray("old"));
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("plain"))), QByteArray("old"));
 }

@@ -5,6 +5,7 @@
 #include "model/CMYKConversion.h"
 #include "model/Design.h"
 #include "shell/CMYKTable.h"
+#include "support/QmkTestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,11 +27,6 @@ protected:
         TCMYKMap map;
         map.insert(key, CMYKConversion::correction(1, 2, 3, 4));
         ASSERT_TRUE(CMYKFile::save(fileName, map));
-    }
-    static QByteArray bytes(const QString& fileName)
-    {
-        QFile file(fileName);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir shipped;
@@ -55,13 +51,13 @@ TEST_F(CMYKTableTest, SavingWritesTheUsersFolderUnderTheNameItHas)
 {
     const QString shippedFile = shipped.filePath(QStringLiteral("CMYK.ini"));
     write(shippedFile, 0xFF000001u);
-    const QByteArray shippedBefore = bytes(shippedFile);
+    const QByteArray shippedBefore = QmkTestFiles::readFile(shippedFile);
     ASSERT_TRUE(CMYKTable::load(doc));
     doc.CMYK.insert(0xFF000003u, CMYKConversion::correction(0, 0, 0, 100));
 
     ASSERT_TRUE(CMYKTable::save(doc));
-    EXPECT_EQ(bytes(shippedFile), shippedBefore);
-    EXPECT_EQ(bytes(CMYKTable::userFolder() + QStringLiteral("CMYK.ini")), CMYKFile::format(doc.CMYK));
+    EXPECT_EQ(QmkTestFiles::readFile(shippedFile), shippedBefore);
+    EXPECT_EQ(QmkTestFiles::readFile(CMYKTable::userFolder() + QStringLiteral("CMYK.ini")), CMYKFile::format(doc.CMYK));
 
     QDir(CMYKTable::userFolder()).rename(QStringLiteral("CMYK.ini"), QStringLiteral("cmyk.ini"));
     doc.CMYK.remove(0xFF000001u);
