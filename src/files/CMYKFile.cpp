@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -57,14 +56,17 @@ int colorSectionNumber(const QString& name)
     return ok && n > 0 && digits == QString::number(n) ? n : 0;
 }
 
+// "$" and one to six hexadecimal digits, nothing else (no sign, no blank).
 std::optional<TColorRef> parseRgb(const QString& text)
 {
-    if (!text.startsWith(QLatin1Char('$')) || text.size() < 2 || text.size() > 7)
+    const QString digits = text.mid(1);
+    if (!text.startsWith(QLatin1Char('$')) || digits.isEmpty() || digits.size() > 6)
         return std::nullopt;
-    bool ok = false;
-    const uint rgb = text.mid(1).toUInt(&ok, 16);
-    if (!ok || text.mid(1).startsWith(QLatin1Char('+')))
-        return std::nullopt;
+    for (QChar ch : digits) {
+        if (!QStringLiteral("0123456789abcdefABCDEF").contains(ch))
+            return std::nullopt;
+    }
+    const uint rgb = digits.toUInt(nullptr, 16);
     return makeColorRef(int((rgb >> 16) & 0xFF), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
 }
 

@@ -48,6 +48,9 @@ TEST(CMYKFile, ReadsOnlyTrustworthySections)
         {"rgb not hexadecimal", "[main]\ncount=2\n" + section(1, QStringLiteral("$GG0000")) + section(2, green),
             {kGreen}, true},
         {"rgb without dollar", "[main]\ncount=1\n" + section(1, QStringLiteral("FF0000")), {}, true},
+        {"rgb with a sign or a blank", "[main]\ncount=3\n" + section(1, QStringLiteral("$+FF00")) + section(2, QStringLiteral("$ FF00"))
+                + section(3, QStringLiteral("$\u0661\u0662")),
+            {}, true},
         {"rgb beyond a colour", "[main]\ncount=1\n" + section(1, QStringLiteral("$1000000")), {}, true},
         {"value 101", "[main]\ncount=2\n" + section(1, red, QStringLiteral("KValue=101")) + section(2, green),
             {kGreen}, true},
