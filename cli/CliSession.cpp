@@ -3,6 +3,7 @@
 #include "CommandProcessor.h"
 #include "files/DesignFiles.h"
 #include "model/Design.h"
+#include "shell/CMYKTable.h"
 #include "shell/Paths.h"
 #include "shell/SettingsStore.h"
 #include "shell/Startup.h"
@@ -15,6 +16,8 @@ std::unique_ptr<Design> CliSession::freshDesign()
     m_general = GeneralSettings();
     auto design = Startup::createDocument(store, m_general);
     m_warnings = Startup::loadCatalogues(*design);
+    if (const Status cmyk = CMYKTable::load(design->stitch); !cmyk)
+        m_warnings << cmyk.text();
     Startup::registerSymbolFont(design->stitch.FontsPath);
     store.sync();
     return design;

@@ -58,7 +58,7 @@ public:
     QHash<QString, QString> Language;
     QStringList Languages;
     QString DefaultLanguage;
-    QHash<TColor32, TCMYK> CMYK;
+    TCMYKMap CMYK;
     QList<double> Deltas;
 
     // Print settings.

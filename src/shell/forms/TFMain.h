@@ -42,7 +42,8 @@ class TWorkView;
 // TFMainActions.cpp (menus and tool bar), TFMainStartup.cpp (start-up, ResetGUI, UpdateGUI),
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
 // TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
-// TFMainHelp.cpp (help, about, the update check).
+// TFMainHelp.cpp (help, about, the update check), TFMainCMYK.cpp (the print colour corrections
+// dialog).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -87,6 +88,7 @@ public:
     // Tools -> Pro -> Palette editor.
     void MenuNewPaletteClick();
     void MenuEditPaletteClick();
+    void MenuCMYKClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);

@@ -3,6 +3,7 @@
 #include "editing/tools/ToolBox.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
+#include "shell/CMYKTable.h"
 #include "shell/Startup.h"
 #include "shell/SettingsStore.h"
 #include "view/ColorList.h"
@@ -37,6 +38,8 @@ std::unique_ptr<Design> TFMain::prepareDesign()
         messages << design->stitch.translate(TRANSLATABLE("Could not isntall font."));
     m_fontRegistered = true;
     messages += Startup::loadCatalogues(*design);
+    if (const Status cmyk = CMYKTable::load(design->stitch); !cmyk)
+        messages << cmyk.text([&design](const QString& t) { return design->stitch.translate(t); });
     loadRhodeShapes(design->stitch.RhodesPath, messages);
     design->stitch.InstallPath = install;
     m_store->sync();
