@@ -3,14 +3,9 @@
 #include "model/TStitch.h"
 #include "shell/Paths.h"
 
-QString CMYKTable::userFolder()
-{
-    return Paths::userDataFolder() + QStringLiteral("palettes/");
-}
-
 QString CMYKTable::fileToRead(const QString& palettesPath)
 {
-    const QString user = CMYKFile::findIn(userFolder());
+    const QString user = CMYKFile::findIn(Paths::userPalettesFolder());
     return user.isEmpty() && !palettesPath.isEmpty() ? CMYKFile::findIn(palettesPath) : user;
 }
 
@@ -21,5 +16,5 @@ Status CMYKTable::load(TStitch& doc)
 
 Status CMYKTable::save(const TStitch& doc)
 {
-    return CMYKFile::save(CMYKFile::fileFor(userFolder()), doc.CMYK);
+    return CMYKFile::save(CMYKFile::fileFor(Paths::userPalettesFolder()), doc.CMYK);
 }

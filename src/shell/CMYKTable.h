@@ -9,8 +9,6 @@ class TStitch;
 // when the user has none; corrections are always written to the user's folder, since the
 // shipped folder of an installed program is read-only and is never written even when it is not.
 namespace CMYKTable {
-// The user's palettes folder (ends with '/').
-QString userFolder();
 // The file the start-up reads: the user's, else the shipped one, else empty.
 QString fileToRead(const QString& palettesPath);
 // Part of the start-up initialisation, after the settings: reads the corrections into doc.CMYK.

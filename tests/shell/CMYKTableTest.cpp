@@ -5,6 +5,7 @@
 #include "model/CMYKConversion.h"
 #include "model/Design.h"
 #include "shell/CMYKTable.h"
+#include "shell/Paths.h"
 #include "support/QmkTestFiles.h"
 #include <QDir>
 #include <QFile>
@@ -17,10 +18,10 @@ class CMYKTableTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QDir(CMYKTable::userFolder()).removeRecursively();
+        QDir(Paths::userPalettesFolder()).removeRecursively();
         doc.PalettesPath = shipped.path() + QLatin1Char('/');
     }
-    void TearDown() override { QDir(CMYKTable::userFolder()).removeRecursively(); }
+    void TearDown() override { QDir(Paths::userPalettesFolder()).removeRecursively(); }
 
     static void write(const QString& fileName, TColor32 key)
     {
@@ -42,7 +43,7 @@ TEST_F(CMYKTableTest, ShippedFileIsReadOnlyWhenTheUserHasNone)
     ASSERT_TRUE(CMYKTable::load(doc));
     EXPECT_EQ(doc.CMYK.keys(), std::vector<TColor32>{0xFF000001u});
 
-    write(CMYKTable::userFolder() + QStringLiteral("cmyk.ini"), 0xFF000002u);
+    write(Paths::userPalettesFolder() + QStringLiteral("cmyk.ini"), 0xFF000002u);
     ASSERT_TRUE(CMYKTable::load(doc));
     EXPECT_EQ(doc.CMYK.keys(), std::vector<TColor32>{0xFF000002u});
 }
@@ -57,12 +58,12 @@ TEST_F(CMYKTableTest, SavingWritesTheUsersFolderUnderTheNameItHas)
 
     ASSERT_TRUE(CMYKTable::save(doc));
     EXPECT_EQ(QmkTestFiles::readFile(shippedFile), shippedBefore);
-    EXPECT_EQ(QmkTestFiles::readFile(CMYKTable::userFolder() + QStringLiteral("CMYK.ini")), CMYKFile::format(doc.CMYK));
+    EXPECT_EQ(QmkTestFiles::readFile(Paths::userPalettesFolder() + QStringLiteral("CMYK.ini")), CMYKFile::format(doc.CMYK));
 
-    QDir(CMYKTable::userFolder()).rename(QStringLiteral("CMYK.ini"), QStringLiteral("cmyk.ini"));
+    QDir(Paths::userPalettesFolder()).rename(QStringLiteral("CMYK.ini"), QStringLiteral("cmyk.ini"));
     doc.CMYK.remove(0xFF000001u);
     ASSERT_TRUE(CMYKTable::save(doc));
-    EXPECT_EQ(QDir(CMYKTable::userFolder()).entryList(QDir::Files), QStringList{QStringLiteral("cmyk.ini")});
+    EXPECT_EQ(QDir(Paths::userPalettesFolder()).entryList(QDir::Files), QStringList{QStringLiteral("cmyk.ini")});
     Design again;
     again.stitch.PalettesPath = doc.PalettesPath;
     ASSERT_TRUE(CMYKTable::load(again.stitch));
@@ -71,9 +72,9 @@ TEST_F(CMYKTableTest, SavingWritesTheUsersFolderUnderTheNameItHas)
 
 TEST_F(CMYKTableTest, EveryFreshDocumentReadsTheUsersCorrectionsAgain)
 {
-    write(CMYKTable::userFolder() + QStringLiteral("CMYK.ini"), 0xFF000002u);
+    write(Paths::userPalettesFolder() + QStringLiteral("CMYK.ini"), 0xFF000002u);
     CliSession session;
     EXPECT_EQ(session.freshDesign()->stitch.CMYK.keys(), std::vector<TColor32>{0xFF000002u});
-    write(CMYKTable::userFolder() + QStringLiteral("CMYK.ini"), 0xFF000005u);
+    write(Paths::userPalettesFolder() + QStringLiteral("CMYK.ini"), 0xFF000005u);
     EXPECT_EQ(session.freshDesign()->stitch.CMYK.keys(), std::vector<TColor32>{0xFF000005u});
 }

@@ -6,6 +6,7 @@
 #include "files/CMYKFile.h"
 #include "model/CMYKConversion.h"
 #include "shell/CMYKTable.h"
+#include "shell/Paths.h"
 #include "support/TestDesigns.h"
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,7 @@ class TFCMYKTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QDir(CMYKTable::userFolder()).removeRecursively();
+        QDir(Paths::userPalettesFolder()).removeRecursively();
         design = TestDesigns::empty(2, 2, {kRed, kDarkBlue});
         design->stitch.PalettesPath = shipped.path() + QLatin1Char('/');
         TCMYKMap shippedMap;
@@ -48,12 +49,12 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(bytes(shippedFile()), shippedBytes);
-        QFile::remove(CMYKTable::userFolder().chopped(1));
-        QDir(CMYKTable::userFolder()).removeRecursively();
+        QFile::remove(Paths::userPalettesFolder().chopped(1));
+        QDir(Paths::userPalettesFolder()).removeRecursively();
     }
 
     QString shippedFile() const { return shipped.filePath(QStringLiteral("CMYK.ini")); }
-    QString userFile() const { return CMYKTable::userFolder() + QStringLiteral("CMYK.ini"); }
+    QString userFile() const { return Paths::userPalettesFolder() + QStringLiteral("CMYK.ini"); }
 
     // Double-clicks a cell; returns the editor that opened, if any.
     QLineEdit* openEditor(int row, int column)
@@ -126,7 +127,7 @@ TEST_F(TFCMYKTest, CloseBoxWritesNothing)
 TEST_F(TFCMYKTest, FailedWriteShowsTheErrorAndKeepsTheDialogOpen)
 {
     // The user's palettes folder cannot be made: a plain file has its name.
-    const QString palettes = CMYKTable::userFolder().chopped(1);
+    const QString palettes = Paths::userPalettesFolder().chopped(1);
     QDir().mkpath(QFileInfo(palettes).path());
     QFile blocker(palettes);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
