@@ -20,7 +20,6 @@ class BatchingListener : public DesignListener
 {
 public:
     void setTarget(DesignListener* target) { m_target = target; }
-    DesignListener* target() const { return m_target; }
     // A count listener must leave before it is destroyed; the design does not own it.
     void addCountListener(ColorCountListener* listener);
     void removeCountListener(ColorCountListener* listener);

@@ -89,36 +89,34 @@ bool EraserTool::takeFrenchKnot(Design& d, const ToolPointer& pointer)
 bool EraserTool::emptyQuarters(Design& d, const QPoint& centre, int size)
 {
     StitchOperations ops(d);
-    const TColor32 bg = ops.background();
-    if (!ops.hasQuarter(centre.x(), centre.y()) || ops.quarterValue(centre.x(), centre.y()) == bg)
+    if (!ops.hasQuarter(centre.x(), centre.y()) || ops.quarterValue(centre.x(), centre.y()) == ops.background())
         return false;
-    bool emptied = false;
-    for (const QPoint& q : PenFootprint::around(centre, size)) {
-        if (!ops.hasQuarter(q.x(), q.y()))
-            continue;
-        const TColorRef value = ops.quarterValue(q.x(), q.y());
-        if (value == bg)
-            continue;
-        m_quarters.record(q, value);
-        ops.updateQPixel(q.x(), q.y(), true, bg);
-        emptied = true;
-    }
-    return emptied;
+    return emptyFootprint(d, centre, size, true);
 }
 
 bool EraserTool::emptyCells(Design& d, const QPoint& centre, int size)
+{
+    return emptyFootprint(d, centre, size, false);
+}
+
+// Records and empties the stitched positions of the footprint in the quarter or the cell grid.
+bool EraserTool::emptyFootprint(Design& d, const QPoint& centre, int size, bool quarters)
 {
     StitchOperations ops(d);
     const TColor32 bg = ops.background();
     bool emptied = false;
     for (const QPoint& p : PenFootprint::around(centre, size)) {
-        if (!ops.hasCell(p.x(), p.y()))
-            continue;
-        const TColorRef value = ops.cellValue(p.x(), p.y());
+        const bool inside = quarters ? ops.hasQuarter(p.x(), p.y()) : ops.hasCell(p.x(), p.y());
+        const TColorRef value = !inside ? bg : quarters ? ops.quarterValue(p.x(), p.y()) : ops.cellValue(p.x(), p.y());
         if (value == bg)
             continue;
-        m_cross.record(p, value);
-        ops.updatePixel(p.x(), p.y(), true, bg);
+        if (quarters) {
+            m_quarters.record(p, value);
+            ops.updateQPixel(p.x(), p.y(), true, bg);
+        } else {
+            m_cross.record(p, value);
+            ops.updatePixel(p.x(), p.y(), true, bg);
+        }
         emptied = true;
     }
     return emptied;

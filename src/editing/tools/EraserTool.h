@@ -38,6 +38,7 @@ private:
     bool takeFrenchKnot(Design& design, const ToolPointer& pointer);
     bool emptyQuarters(Design& design, const QPoint& centre, int size);
     bool emptyCells(Design& design, const QPoint& centre, int size);
+    bool emptyFootprint(Design& design, const QPoint& centre, int size, bool quarters);
 
     CellCapture m_cross;
     CellCapture m_quarters;

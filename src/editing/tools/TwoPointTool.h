@@ -16,7 +16,6 @@ public:
     ToolPreview preview() const override { return m_preview.current(); }
 
     bool waitingForFirst() const { return m_waitingForFirst; }
-    const QPoint& firstPoint() const { return m_first; }
 
 protected:
     enum class Next { waitForFirst, goOnFromSecond, keepFirst };
