@@ -13,17 +13,24 @@
 #include "editing/TOutlineAction.h"
 #include "editing/TReduceColorsAction.h"
 #include "editing/TReplaceColorAction.h"
+#include "model/ChangeBatch.h"
 #include "model/Design.h"
 
 namespace {
 // Redoable records go before a new record is built, so a record that makes its change finds
-// no stale ones beside it.
+// no stale ones beside it. A record that makes its change does so inside one batch, which the
+// listener hears of before the history's buttons change.
 template <typename Record, typename... Args>
 void record(Design& design, Args&&... args)
 {
     if (design.History.canRedo())
         design.History.ClearUndoAfterPosition();
-    design.History.add(std::make_unique<Record>(design, std::forward<Args>(args)...));
+    std::unique_ptr<TUndoAction> made;
+    {
+        ChangeBatch batch(design);
+        made = std::make_unique<Record>(design, std::forward<Args>(args)...);
+    }
+    design.History.add(std::move(made));
 }
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "editing/StitchOperations.h"
+#include "model/BatchingListener.h"
 #include "model/ColorUsage.h"
 #include "model/Design.h"
 #include "model/DesignListener.h"
@@ -50,9 +51,10 @@ void StitchOperations::changeCount(TColorRef color, int delta, bool resort)
         ColorUsage::colorBecameUnused(m_design, color, resort);
 }
 
+// Inside a batch every write counts as a count change; the batch delivers it once.
 void StitchOperations::finish(bool refresh) const
 {
-    if (refresh)
+    if (refresh || m_design.stitch.batching().inBatch())
         m_design.listener().colorCountsChanged();
 }
 

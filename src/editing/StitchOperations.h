@@ -13,7 +13,10 @@ struct TColorInfo;
 //
 //   transitions (colorBecameUnused / colorBecameUsed, as they happen)
 //   -> cellChanged / quarterChanged / backStitchesChanged / rhodesChanged / frenchKnotsChanged
-//   -> colorCountsChanged, only when `refresh` is true.
+//   -> colorCountsChanged, only when `refresh` is true or a batch is open.
+//
+// Inside a batch (ChangeBatch) the listener collects the cells and the count change and hears
+// of them once when the batch ends, whatever `refresh` says.
 //
 // `refresh` false is for bulk work that repaints once when it ends. cellChanged and
 // quarterChanged carry the flag on: the view repaints a cell's symbol in any case and the cell

@@ -23,15 +23,13 @@ void TChangeBackgroundAction::apply(Design& design, const QList<QPoint>& cells, 
     design.listener().backgroundChanged();
 }
 
-void TChangeBackgroundAction::Undo()
+void TChangeBackgroundAction::onUndo()
 {
-    TUndoAction::Undo();
     apply(fdesign, fArr, fArrQuarter, fOldColor);
 }
 
-void TChangeBackgroundAction::Execute()
+void TChangeBackgroundAction::onExecute()
 {
-    TUndoAction::Execute();
     apply(fdesign, fArr, fArrQuarter, fNewColor);
 }
 

@@ -11,14 +11,14 @@ class TChangeBackgroundAction : public TUndoAction
 public:
     TChangeBackgroundAction(Design& design, QList<QPoint> arr, QList<QPoint> arrQuarter, TColor32 newColor, TColor32 oldColor);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
     // Writes `value` into the listed cells of both rasters and makes it the background.
     static void apply(Design& design, const QList<QPoint>& cells, const QList<QPoint>& quarters, TColor32 value);
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     QList<QPoint> fArr;
     QList<QPoint> fArrQuarter;
     TColor32 fNewColor;

@@ -1,7 +1,8 @@
 #include "editing/TChangeDimensionsAction.h"
 #include "editing/LayerBlocks.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
+#include "model/Design.h"
+#include "model/DesignListener.h"
 #include "model/DesignLimits.h"
 
 namespace {
@@ -65,20 +66,16 @@ void TChangeDimensionsAction::cut()
     for (const CellValues::Entry& e : fArrQuarter)
         ops.updateQPixel(e.x, e.y, false, fBackGroundColor);
     shrinkAndGrow(fNewWidth, fNewHeight);
-    refreshAfterRecord(fdesign);
+    fdesign.listener().designChanged();
 }
 
-void TChangeDimensionsAction::Execute()
+void TChangeDimensionsAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     cut();
 }
 
-void TChangeDimensionsAction::Undo()
+void TChangeDimensionsAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     shrinkAndGrow(fOldWidth, fOldHeight);
     StitchOperations ops(fdesign);
     for (const CellValues::Entry& e : fArr)
@@ -87,7 +84,7 @@ void TChangeDimensionsAction::Undo()
         ops.updateQPixel(e.x, e.y, false, e.value);
     for (auto it = fArrBack.crbegin(); it != fArrBack.crend(); ++it)
         ops.backStitchesInsert(it->position, it->item, false);
-    refreshAfterRecord(fdesign);
+    fdesign.listener().designChanged();
 }
 
 long long TChangeDimensionsAction::heldBytes() const

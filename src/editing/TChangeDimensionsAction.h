@@ -1,6 +1,5 @@
 #pragma once
 #include "editing/CellValues.h"
-#include "editing/RecordOrder.h"
 #include "editing/RemovedItem.h"
 #include "model/TUndoAction.h"
 #include "model/UTypes.h"
@@ -23,11 +22,11 @@ public:
     // Whether the size is allowed and differs from the design's.
     static bool canChange(const Design& design, int newWidth, int newHeight);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     void record();
     void shrinkAndGrow(int width, int height);
     void cut();
@@ -40,5 +39,4 @@ private:
     int fNewHeight;
     int fOldWidth;
     int fOldHeight;
-    RecordOrder m_order;
 };

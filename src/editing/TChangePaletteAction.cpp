@@ -130,18 +130,14 @@ void TChangePaletteAction::takeTable(const TColorTable& table, const QString& na
     fdesign.listener().designChanged();
 }
 
-void TChangePaletteAction::Undo()
+void TChangePaletteAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     writeColors(false);
     takeTable(fOldColors, fOldPalette, false);
 }
 
-void TChangePaletteAction::Execute()
+void TChangePaletteAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     writeColors(true);
     takeTable(fNewColors, fNewPalette, true);
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "editing/TChangePaletteInfo.h"
 #include "model/TUndoAction.h"
 #include "model/UTypes.h"
@@ -22,13 +21,13 @@ public:
 
     static bool canChange(const Design& design, const QString& newPalette);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
     const QList<TChangePaletteInfo>& infos() const { return fArr; }
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     void mapStitches();
     void writeColors(bool toNew);
     void takeTable(const TColorTable& table, const QString& name, bool recount);
@@ -39,5 +38,4 @@ private:
     TColorTable fOldColors;
     TColorTable fNewColors;
     int fOldUsedColors = 0;
-    RecordOrder m_order;
 };

@@ -1,6 +1,6 @@
 #include "editing/TDrawAction.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
+#include "model/Design.h"
 
 namespace {
 void writeCells(StitchOperations& ops, const CellValues& cells, const TColorRef* value)
@@ -28,10 +28,8 @@ TDrawAction::TDrawAction(Design& design, TMode mode, CellValues arrCross, CellVa
 {
 }
 
-void TDrawAction::Execute()
+void TDrawAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     StitchOperations ops(fdesign);
     if (fMode == modQDraw) {
         writeCells(ops, fArrCross, &fBackColor);
@@ -44,13 +42,10 @@ void TDrawAction::Execute()
         writeCells(ops, fArrCross, &fNewColor);
         writeQuarters(ops, fArrQuarter, &fBackColor);
     }
-    refreshAfterRecord(fdesign);
 }
 
-void TDrawAction::Undo()
+void TDrawAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     StitchOperations ops(fdesign);
     if (fMode == modQDraw) {
         writeCells(ops, fArrCrossFromQuarter, nullptr);
@@ -60,7 +55,6 @@ void TDrawAction::Undo()
         writeCells(ops, fArrCross, nullptr);
         writeQuarters(ops, fArrQuarter, nullptr);
     }
-    refreshAfterRecord(fdesign);
 }
 
 long long TDrawAction::heldBytes() const

@@ -1,6 +1,5 @@
 #pragma once
 #include "editing/CellValues.h"
-#include "editing/RecordOrder.h"
 #include "editing/TMode.h"
 #include "model/TUndoAction.h"
 #include "imaging/ColorValues.h"
@@ -21,16 +20,15 @@ public:
     TDrawAction(Design& design, TMode mode, CellValues arrCross, CellValues arrCrossFromQuarter,
         TColor32 backColor, CellValues arrQuarter, TColorRef newColor);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     CellValues fArrCross;
     CellValues fArrQuarter;
     CellValues fArrCrossFromQuarter;
     TColorRef fNewColor;
     TColor32 fBackColor;
     TMode fMode;
-    RecordOrder m_order;
 };

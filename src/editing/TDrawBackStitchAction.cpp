@@ -8,16 +8,12 @@ TDrawBackStitchAction::TDrawBackStitchAction(Design& design, const TBackStitch& 
 {
 }
 
-void TDrawBackStitchAction::Undo()
+void TDrawBackStitchAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     StitchOperations(fdesign).backStitchesDelete(fBackStitch.Index, true);
 }
 
-void TDrawBackStitchAction::Execute()
+void TDrawBackStitchAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     StitchOperations(fdesign).backStitchesAdd(fBackStitch, true);
 }

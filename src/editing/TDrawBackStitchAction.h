@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "model/TUndoAction.h"
 #include "model/UTypes.h"
 
@@ -9,10 +8,9 @@ class TDrawBackStitchAction : public TUndoAction
 public:
     TDrawBackStitchAction(Design& design, const TBackStitch& backStitch);
 
-    void Undo() override;
-    void Execute() override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     TBackStitch fBackStitch;
-    RecordOrder m_order;
 };

@@ -8,16 +8,12 @@ TDrawFrenchKnotAction::TDrawFrenchKnotAction(Design& design, const TFrenchKnot& 
 {
 }
 
-void TDrawFrenchKnotAction::Undo()
+void TDrawFrenchKnotAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     StitchOperations(fdesign).frenchKnotDelete(fFrenchKnot.Index, true);
 }
 
-void TDrawFrenchKnotAction::Execute()
+void TDrawFrenchKnotAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     StitchOperations(fdesign).frenchKnotAdd(fFrenchKnot, true);
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "model/TUndoAction.h"
 #include "model/UTypes.h"
 
@@ -9,10 +8,9 @@ class TDrawFrenchKnotAction : public TUndoAction
 public:
     TDrawFrenchKnotAction(Design& design, const TFrenchKnot& frenchKnot);
 
-    void Undo() override;
-    void Execute() override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     TFrenchKnot fFrenchKnot;
-    RecordOrder m_order;
 };

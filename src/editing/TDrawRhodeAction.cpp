@@ -8,17 +8,13 @@ TDrawRhodeAction::TDrawRhodeAction(Design& design, const TRhode& rhode)
 {
 }
 
-void TDrawRhodeAction::Undo()
+void TDrawRhodeAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     StitchOperations(fdesign).RhodeDelete(fRhode->index, true);
 }
 
-void TDrawRhodeAction::Execute()
+void TDrawRhodeAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     StitchOperations(fdesign).RhodeAdd(fRhode->Clone(), true);
 }
 

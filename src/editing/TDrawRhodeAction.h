@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "model/TRhode.h"
 #include "model/TUndoAction.h"
 
@@ -11,11 +10,10 @@ class TDrawRhodeAction : public TUndoAction
 public:
     TDrawRhodeAction(Design& design, const TRhode& rhode);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     TRhodeRef fRhode;
-    RecordOrder m_order;
 };

@@ -1,6 +1,6 @@
 #include "editing/TEraseAction.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
+#include "model/Design.h"
 
 TEraseAction::TEraseAction(Design& design, CellValues crossArray, CellValues quarterArray, TColor32 color,
     QList<RemovedItem<TFrenchKnot>> frenchKnotArray, QList<RemovedItem<TRhodeRef>> rhodeArray,
@@ -15,10 +15,8 @@ TEraseAction::TEraseAction(Design& design, CellValues crossArray, CellValues qua
 {
 }
 
-void TEraseAction::Execute()
+void TEraseAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     StitchOperations ops(fdesign);
     for (const CellValues::Entry& e : fCrossArray)
         ops.updatePixel(e.x, e.y, false, fColor);
@@ -30,13 +28,10 @@ void TEraseAction::Execute()
         ops.RhodeDelete(removed.position, false);
     for (const auto& removed : fFrenchKnotArray)
         ops.frenchKnotDelete(removed.position, false);
-    refreshAfterRecord(fdesign);
 }
 
-void TEraseAction::Undo()
+void TEraseAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     StitchOperations ops(fdesign);
     for (const CellValues::Entry& e : fCrossArray)
         ops.updatePixel(e.x, e.y, false, e.value);
@@ -48,7 +43,6 @@ void TEraseAction::Undo()
         ops.RhodeInsert(it->position, it->item, false);
     for (auto it = fFrenchKnotArray.crbegin(); it != fFrenchKnotArray.crend(); ++it)
         ops.frenchKnotInsert(it->position, it->item, false);
-    refreshAfterRecord(fdesign);
 }
 
 long long TEraseAction::heldBytes() const

@@ -1,6 +1,5 @@
 #pragma once
 #include "editing/CellValues.h"
-#include "editing/RecordOrder.h"
 #include "editing/RemovedItem.h"
 #include "model/TRhode.h"
 #include "model/TUndoAction.h"
@@ -23,16 +22,15 @@ public:
         QList<RemovedItem<TFrenchKnot>> frenchKnotArray, QList<RemovedItem<TRhodeRef>> rhodeArray,
         QList<RemovedItem<TBackStitch>> backArray);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     CellValues fCrossArray;
     CellValues fQuarterArray;
     QList<RemovedItem<TBackStitch>> fBackArray;
     QList<RemovedItem<TRhodeRef>> fRhodeArray;
     QList<RemovedItem<TFrenchKnot>> fFrenchKnotArray;
     TColor32 fColor;
-    RecordOrder m_order;
 };

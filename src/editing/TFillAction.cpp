@@ -1,6 +1,6 @@
 #include "editing/TFillAction.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
+#include "model/Design.h"
 
 TFillAction::TFillAction(Design& design, QList<QPoint> arr, TColorRef oldColor, TColor32 backColor,
     CellValues quarterArray, TColorRef newColor)
@@ -13,28 +13,22 @@ TFillAction::TFillAction(Design& design, QList<QPoint> arr, TColorRef oldColor, 
 {
 }
 
-void TFillAction::Execute()
+void TFillAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     StitchOperations ops(fdesign);
     for (const QPoint& p : fArr)
         ops.updatePixel(p.x(), p.y(), false, fNewColor);
     for (const CellValues::Entry& e : fQuarterArray)
         ops.updateQPixel(e.x, e.y, false, fBackColor);
-    refreshAfterRecord(fdesign);
 }
 
-void TFillAction::Undo()
+void TFillAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     StitchOperations ops(fdesign);
     for (const QPoint& p : fArr)
         ops.updatePixel(p.x(), p.y(), false, fOldColor);
     for (const CellValues::Entry& e : fQuarterArray)
         ops.updateQPixel(e.x, e.y, false, e.value);
-    refreshAfterRecord(fdesign);
 }
 
 long long TFillAction::heldBytes() const

@@ -1,6 +1,5 @@
 #pragma once
 #include "editing/CellValues.h"
-#include "editing/RecordOrder.h"
 #include "model/TUndoAction.h"
 #include "imaging/ColorValues.h"
 #include <QList>
@@ -16,15 +15,14 @@ public:
     TFillAction(Design& design, QList<QPoint> arr, TColorRef oldColor, TColor32 backColor,
         CellValues quarterArray, TColorRef newColor);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     QList<QPoint> fArr;
     TColorRef fNewColor;
     TColorRef fOldColor;
     TColor32 fBackColor;
     CellValues fQuarterArray;
-    RecordOrder m_order;
 };

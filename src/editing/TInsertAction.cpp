@@ -1,7 +1,8 @@
 #include "editing/TInsertAction.h"
 #include "editing/LayerBlocks.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
+#include "model/Design.h"
+#include "model/DesignListener.h"
 #include "model/DesignLimits.h"
 #include <algorithm>
 
@@ -58,7 +59,7 @@ void TInsertAction::insert()
         fdesign.QuarterLayer = LayerBlocks::withRowsInserted(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
     }
     moveBackStitches(2 * fCount);
-    refreshAfterRecord(fdesign);
+    fdesign.listener().designChanged();
 }
 
 void TInsertAction::remove()
@@ -72,19 +73,15 @@ void TInsertAction::remove()
         fdesign.QuarterLayer = LayerBlocks::withRowsRemoved(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
     }
     moveBackStitches(-2 * fCount);
-    refreshAfterRecord(fdesign);
+    fdesign.listener().designChanged();
 }
 
-void TInsertAction::Execute()
+void TInsertAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     insert();
 }
 
-void TInsertAction::Undo()
+void TInsertAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     remove();
 }

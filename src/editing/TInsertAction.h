@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "editing/TInsertType.h"
 #include "model/TUndoAction.h"
 
@@ -17,10 +16,10 @@ public:
     // Whether the grown design stays within the size limits (count at least 1).
     static bool canInsert(const Design& design, TInsertType insertType, int count);
 
-    void Undo() override;
-    void Execute() override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     void insert();
     void remove();
     void moveBackStitches(int shift);
@@ -28,5 +27,4 @@ private:
     int fPosition;
     TInsertType fInsertType;
     int fCount;
-    RecordOrder m_order;
 };

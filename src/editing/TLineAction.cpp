@@ -1,7 +1,7 @@
 #include "editing/TLineAction.h"
 #include "editing/CellCapture.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
+#include "model/Design.h"
 
 TLineAction::TLineAction(Design& design, const QList<QPoint>& points, TColorRef newColor)
     : TUndoAction(design)
@@ -33,26 +33,20 @@ void TLineAction::draw()
         ops.updatePixel(e.x, e.y, false, fNewColor);
     for (const CellValues::Entry& e : fArrQPoints)
         ops.updateQPixel(e.x, e.y, false, ops.background());
-    refreshAfterRecord(fdesign);
 }
 
-void TLineAction::Execute()
+void TLineAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     draw();
 }
 
-void TLineAction::Undo()
+void TLineAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     StitchOperations ops(fdesign);
     for (const CellValues::Entry& e : fArrPoints)
         ops.updatePixel(e.x, e.y, false, e.value);
     for (const CellValues::Entry& e : fArrQPoints)
         ops.updateQPixel(e.x, e.y, false, e.value);
-    refreshAfterRecord(fdesign);
 }
 
 long long TLineAction::heldBytes() const

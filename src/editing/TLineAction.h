@@ -1,6 +1,5 @@
 #pragma once
 #include "editing/CellValues.h"
-#include "editing/RecordOrder.h"
 #include "model/TUndoAction.h"
 #include "imaging/ColorValues.h"
 #include <QList>
@@ -15,15 +14,14 @@ class TLineAction : public TUndoAction
 public:
     TLineAction(Design& design, const QList<QPoint>& points, TColorRef newColor);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     void draw();
 
     CellValues fArrPoints;
     CellValues fArrQPoints;
     TColorRef fNewColor;
-    RecordOrder m_order;
 };

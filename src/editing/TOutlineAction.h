@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "model/TUndoAction.h"
 #include "model/UTypes.h"
 #include <QList>
@@ -11,12 +10,11 @@ class TOutlineAction : public TUndoAction
 public:
     TOutlineAction(Design& design, QList<TBackStitch> arr, TColorRef newColor);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     QList<TBackStitch> fArr;
     TColorRef fNewColor;
-    RecordOrder m_order;
 };

@@ -1,7 +1,7 @@
 #include "editing/TReduceColorsAction.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
 #include "model/ColorDistance.h"
+#include "model/Design.h"
 #include <QHash>
 #include <algorithm>
 
@@ -109,7 +109,6 @@ void TReduceColorsAction::reduce(int newCount)
         info.points.squeeze();
         info.qpoints.squeeze();
     }
-    refreshAfterRecord(d);
 }
 
 void TReduceColorsAction::apply(bool toNew)
@@ -128,20 +127,15 @@ void TReduceColorsAction::apply(bool toNew)
         for (int i : info.rhodes)
             ops.RhodeSetColor(i, color, false);
     }
-    refreshAfterRecord(fdesign);
 }
 
-void TReduceColorsAction::Undo()
+void TReduceColorsAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     apply(false);
 }
 
-void TReduceColorsAction::Execute()
+void TReduceColorsAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     apply(true);
 }
 

@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "editing/TReduceColorsInfo.h"
 #include "model/TUndoAction.h"
 #include <QList>
@@ -19,16 +18,15 @@ public:
     // when there are no more used colours than that.
     static QList<TColorRef> replacedColors(const Design& design, int newCount);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
     const QList<TReduceColorsInfo>& infos() const { return fArr; }
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     void reduce(int newCount);
     void apply(bool toNew);
 
     QList<TReduceColorsInfo> fArr;
-    RecordOrder m_order;
 };

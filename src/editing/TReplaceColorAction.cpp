@@ -1,6 +1,6 @@
 #include "editing/TReplaceColorAction.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
+#include "model/Design.h"
 
 TReplaceColorAction::TReplaceColorAction(
     Design& design, QList<QPoint> arr, QList<int> arrBack, TColorRef newColor, TColorRef oldColor)
@@ -19,20 +19,15 @@ void TReplaceColorAction::apply(TColorRef color)
         ops.updatePixel(p.x(), p.y(), false, color);
     for (int position : fArrBack)
         ops.backStitchesSetColor(position, color, false);
-    refreshAfterRecord(fdesign);
 }
 
-void TReplaceColorAction::Undo()
+void TReplaceColorAction::onUndo()
 {
-    TUndoAction::Undo();
-    m_order.undoing();
     apply(fOldColor);
 }
 
-void TReplaceColorAction::Execute()
+void TReplaceColorAction::onExecute()
 {
-    TUndoAction::Execute();
-    m_order.executing();
     apply(fNewColor);
 }
 

@@ -1,5 +1,4 @@
 #pragma once
-#include "editing/RecordOrder.h"
 #include "model/TUndoAction.h"
 #include "imaging/ColorValues.h"
 #include <QList>
@@ -14,16 +13,15 @@ class TReplaceColorAction : public TUndoAction
 public:
     TReplaceColorAction(Design& design, QList<QPoint> arr, QList<int> arrBack, TColorRef newColor, TColorRef oldColor);
 
-    void Undo() override;
-    void Execute() override;
     long long heldBytes() const override;
 
 private:
+    void onExecute() override;
+    void onUndo() override;
     void apply(TColorRef color);
 
     QList<QPoint> fArr;
     QList<int> fArrBack;
     TColorRef fNewColor;
     TColorRef fOldColor;
-    RecordOrder m_order;
 };

@@ -1,4 +1,5 @@
 #include "model/TActions.h"
+#include "model/ChangeBatch.h"
 #include "model/Design.h"
 #include "model/DesignListener.h"
 
@@ -11,11 +12,19 @@ TUndoAction::TUndoAction(Design& design)
 void TUndoAction::Undo()
 {
     fdesign.stitch.Change();
+    Q_ASSERT(m_applied);
+    m_applied = false;
+    ChangeBatch batch(fdesign);
+    onUndo();
 }
 
 void TUndoAction::Execute()
 {
     fdesign.stitch.Change();
+    Q_ASSERT(!m_applied);
+    m_applied = true;
+    ChangeBatch batch(fdesign);
+    onExecute();
 }
 
 void TActions::add(std::unique_ptr<TUndoAction> action)

@@ -1,15 +1,7 @@
 #include "model/Translatable.h"
 #include "model/TStitch.h"
-#include "model/DesignListener.h"
+#include "model/BatchingListener.h"
 #include "model/SaveQuestions.h"
-
-namespace {
-DesignListener& silentListener()
-{
-    static DesignListener silent;
-    return silent;
-}
-} // namespace
 
 QString defaultCharacterString()
 {
@@ -19,6 +11,7 @@ QString defaultCharacterString()
 TStitch::TStitch(Design* design)
     : defaultCharacters(defaultCharacterString())
     , fdesign(design)
+    , fbatching(std::make_unique<BatchingListener>())
 {
     setDrawcolor(0);
     setPensize(1);
@@ -28,12 +21,13 @@ TStitch::~TStitch() = default;
 
 DesignListener& TStitch::listener() const
 {
-    return flistener ? *flistener : silentListener();
+    return *fbatching;
 }
 
 void TStitch::setListener(DesignListener* listener)
 {
     flistener = listener;
+    fbatching->setTarget(listener);
     if (chars)
         chars->setListener(listener);
 }

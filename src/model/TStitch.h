@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 
+class BatchingListener;
 class Design;
 class DesignListener;
 class SaveQuestions;
@@ -131,12 +132,16 @@ public:
     const TColorTable* palette(const QString& key) const { return ColorPalettes.find(key); }
 
     Design& design() { return *fdesign; }
+    // The listener every notification goes through; it batches (see BatchingListener) and
+    // passes on to the one set here.
     DesignListener& listener() const;
+    BatchingListener& batching() const { return *fbatching; }
     void setListener(DesignListener* listener);
 
 private:
     Design* fdesign;
     DesignListener* flistener = nullptr;
+    std::unique_ptr<BatchingListener> fbatching;
     bool ffilesaved = false;
     QString ffilename;
     QString fcolorsName;

@@ -7,7 +7,16 @@ class Design;
 // appends them without running them again. Undo and Execute rely on strict last-in, first-out
 // order: each finds the design exactly as the record left it, so stored positions stay valid.
 //
-// Creating, undoing and redoing any record marks the design modified.
+// The base fixes the order of every Execute and Undo:
+//
+//   mark the design modified -> check the call order -> onExecute / onUndo inside one batch
+//   -> the batch ends: the listener hears the repaints and recounts once
+//
+// A record only says what it changes, through the stitch primitives or by telling the listener
+// what else it replaced (a whole layer, the colour table). Creating a record marks the design
+// modified too. The call order is checked in debug builds: a record is made with its change in
+// the design, and Undo and Execute then alternate; a record undone twice would find the design
+// in a state it never left and write its values into the wrong places.
 class TUndoAction
 {
 public:
@@ -16,12 +25,18 @@ public:
     TUndoAction(const TUndoAction&) = delete;
     TUndoAction& operator=(const TUndoAction&) = delete;
 
-    virtual void Undo();
-    virtual void Execute();
+    void Undo();
+    void Execute();
 
     // Bytes held by the record beyond the object itself, for memory accounting.
     virtual long long heldBytes() const { return 0; }
 
 protected:
+    virtual void onExecute() = 0;
+    virtual void onUndo() = 0;
+
     Design& fdesign;
+
+private:
+    bool m_applied = true;
 };

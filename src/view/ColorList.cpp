@@ -1,6 +1,51 @@
 #include "view/ColorList.h"
+#include "model/BatchingListener.h"
 #include "model/Design.h"
 #include <algorithm>
+
+ColorList::ColorList(Design& design)
+    : m_design(design)
+{
+    m_design.stitch.batching().addCountListener(this);
+}
+
+ColorList::~ColorList()
+{
+    m_design.stitch.batching().removeCountListener(this);
+}
+
+int ColorList::countOf(TColorRef color) const
+{
+    const TColorInfo* info = m_design.stitch.Colors.find(color);
+    return info ? info->colorCount : 0;
+}
+
+QList<int> ColorList::takeChangedRows()
+{
+    QList<int> changed;
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const TColorRef color = m_rows[row].Color;
+        const int count = countOf(color);
+        const auto shown = m_shownCounts.find(color);
+        if (shown != m_shownCounts.end() && *shown == count)
+            continue;
+        m_shownCounts.insert(color, count);
+        changed.append(row);
+    }
+    return changed;
+}
+
+void ColorList::colorCountsChanged()
+{
+    const QList<int> changed = takeChangedRows();
+    if (m_unsorted || (m_order == byUsage && !changed.isEmpty())) {
+        arrColorsSort();
+        if (m_rowsChanged)
+            m_rowsChanged({}, true);
+    } else if (!changed.isEmpty() && m_rowsChanged) {
+        m_rowsChanged(changed, false);
+    }
+}
 
 std::optional<qint64> ColorList::numberOf(const QString& colorID)
 {
@@ -49,10 +94,13 @@ TColorSymbols ColorList::rowFor(TColorRef color) const
 void ColorList::rebuildColorRows()
 {
     m_rows.clear();
+    m_shownCounts.clear();
     for (const auto& [color, info] : m_design.stitch.Colors) {
         const TColorSymbols row = rowFor(color);
-        if (!m_onlyUsed || row.SymbolBitmap)
+        if (!m_onlyUsed || row.SymbolBitmap) {
             m_rows.append(row);
+            m_shownCounts.insert(color, info.colorCount);
+        }
     }
     arrColorsSort();
 }
@@ -66,8 +114,10 @@ void ColorList::colorBecameUsed(TColorRef color)
             found = true;
         }
     }
-    if (!found && m_onlyUsed)
+    if (!found && m_onlyUsed) {
         m_rows.append(rowFor(color));
+        m_unsorted = true;
+    }
 }
 
 void ColorList::colorBecameUnused(TColorRef color, bool resort)
@@ -134,5 +184,6 @@ bool ColorList::less(const TColorSymbols& a, const TColorSymbols& b) const
 
 void ColorList::arrColorsSort()
 {
+    m_unsorted = false;
     std::stable_sort(m_rows.begin(), m_rows.end(), [this](const TColorSymbols& a, const TColorSymbols& b) { return less(a, b); });
 }

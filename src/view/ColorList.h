@@ -1,6 +1,9 @@
 #pragma once
+#include "model/ColorCountListener.h"
 #include "view/TColorSymbols.h"
+#include <QHash>
 #include <QList>
+#include <functional>
 
 class Design;
 
@@ -11,12 +14,25 @@ class Design;
 // usage (most used first). Every order is total and the sort stable: ties go by orderID, so the
 // same design always lists the same way. "By number" puts the whole numbers first in numeric
 // order, then the other numbers in ordinal order.
-class ColorList
+//
+// The list hears every change of counts from the design itself and says which rows show another
+// count; when the change moved rows (sorted by usage, or a colour that entered use was added at
+// the end) it sorts them again and says so instead.
+class ColorList : public ColorCountListener
 {
 public:
     enum SortOrder { byPalette, byName, byNumber, byUsage };
+    // `rows`: the rows whose count changed; `reordered`: the rows were sorted again, so any row
+    // may now show another colour.
+    using RowsChanged = std::function<void(const QList<int>& rows, bool reordered)>;
 
-    explicit ColorList(Design& design) : m_design(design) {}
+    explicit ColorList(Design& design);
+    ~ColorList() override;
+    ColorList(const ColorList&) = delete;
+    ColorList& operator=(const ColorList&) = delete;
+
+    void setRowsChangedHandler(RowsChanged handler) { m_rowsChanged = std::move(handler); }
+    void colorCountsChanged() override;
 
     const QList<TColorSymbols>& rows() const { return m_rows; }
     bool onlyUsed() const { return m_onlyUsed; }
@@ -40,9 +56,15 @@ public:
 private:
     TColorSymbols rowFor(TColorRef color) const;
     bool less(const TColorSymbols& a, const TColorSymbols& b) const;
+    int countOf(TColorRef color) const;
+    // The rows whose count differs from the one last shown; those become the shown ones.
+    QList<int> takeChangedRows();
 
     Design& m_design;
     QList<TColorSymbols> m_rows;
+    RowsChanged m_rowsChanged;
+    QHash<TColorRef, int> m_shownCounts;
+    bool m_unsorted = false;
     bool m_onlyUsed = false;
     SortOrder m_order = byPalette;
 };

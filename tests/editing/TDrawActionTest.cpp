@@ -65,8 +65,8 @@ TEST(TDrawAction, UndoAndRedoWriteQuietlyAndRedrawOnce)
     d->setListener(&listener);
     d->History.Undo();
     EXPECT_EQ(listener.calls,
-        (QStringList{QStringLiteral("fileSaved false"), QStringLiteral("unused 0000ff"), QStringLiteral("cell 0 0"),
-            QStringLiteral("colorList"), QStringLiteral("design"), QStringLiteral("history - redo")}));
+        (QStringList{QStringLiteral("fileSaved false"), QStringLiteral("unused 0000ff"), QStringLiteral("cells 0 0 1 1"),
+            QStringLiteral("counts"), QStringLiteral("history - redo")}));
 }
 
 TEST(TDrawAction, StrokeThatTouchedNothingRecordsNothing)

@@ -9,18 +9,11 @@ class LoggingAction : public TUndoAction
 public:
     LoggingAction(Design& d, QStringList& log, QString name) : TUndoAction(d), m_log(log), m_name(std::move(name)) {}
     ~LoggingAction() override { m_log << QStringLiteral("destroy ") + m_name; }
-    void Undo() override
-    {
-        TUndoAction::Undo();
-        m_log << QStringLiteral("undo ") + m_name;
-    }
-    void Execute() override
-    {
-        TUndoAction::Execute();
-        m_log << QStringLiteral("execute ") + m_name;
-    }
 
 private:
+    void onUndo() override { m_log << QStringLiteral("undo ") + m_name; }
+    void onExecute() override { m_log << QStringLiteral("execute ") + m_name; }
+
     QStringList& m_log;
     QString m_name;
 };

@@ -25,6 +25,10 @@ public:
     }
     void cellChanged(int x, int y, bool refresh) override { add(QStringLiteral("cell %1 %2").arg(x).arg(y)); }
     void quarterChanged(int qx, int qy, bool refresh) override { add(QStringLiteral("quarter %1 %2").arg(qx).arg(qy)); }
+    void cellsChanged(const QRect& r) override
+    {
+        add(QStringLiteral("cells %1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()));
+    }
     void backStitchesChanged() override { add(QStringLiteral("backStitches")); }
     void frenchKnotsChanged() override { add(QStringLiteral("frenchKnots")); }
     void rhodesChanged() override { add(QStringLiteral("rhodes")); }

@@ -1,3 +1,5 @@
+#include "editing/StitchOperations.h"
+#include "model/ChangeBatch.h"
 #include "model/ColorUsage.h"
 #include "support/TestDesigns.h"
 #include "view/ColorList.h"
@@ -104,4 +106,34 @@ TEST(PaletteGridLayout, ListIsInPaletteOrder)
     ASSERT_EQ(list.size(), 3);
     EXPECT_EQ(list[0].color, 6u);
     EXPECT_EQ(list[2].color, 5u);
+}
+
+TEST(ColorList, HearsCountChangesItselfAndSaysWhichRowsChanged)
+{
+    auto d = TestDesigns::fromRows({"ab", ".."}, {{'a', 1}, {'b', 2}, {'c', 3}});
+    ColorUsage::CalcColorUsage(*d);
+    ColorList list(*d);
+    list.rebuildColorRows();
+    QList<QList<int>> told;
+    int reorders = 0;
+    list.setRowsChangedHandler([&](const QList<int>& rows, bool reordered) {
+        told << rows;
+        reorders += reordered ? 1 : 0;
+    });
+    const auto write = [&](TColorRef color) {
+        ChangeBatch batch(*d);
+        StitchOperations ops(*d);
+        ops.updatePixel(0, 1, false, color);
+        ops.updatePixel(1, 1, false, color);
+    };
+    write(2);
+    EXPECT_EQ(told, QList<QList<int>>{{1}}) << "one report for the batch, naming the row of colour 2 only";
+    EXPECT_EQ(reorders, 0);
+
+    list.setSortOrder(ColorList::byUsage);
+    EXPECT_EQ(order(list), (QList<TColorRef>{2, 1, 3}));
+    told.clear();
+    write(1);
+    EXPECT_EQ(reorders, 1) << "colour 1 moved ahead: the rows were sorted again";
+    EXPECT_EQ(order(list), (QList<TColorRef>{1, 2, 3}));
 }

@@ -7,60 +7,23 @@ namespace {
 constexpr int kPreviewWidth = 5;
 } // namespace
 
-ToolFeedback BackStitchTool::press(ToolContext& context, const ToolPointer& pointer)
+TwoPointTool::Next BackStitchTool::commit(ToolContext& context, const QPoint& first, const QPoint& second, const ToolPointer&)
 {
-    if (!pointer.pointInside)
-        return {};
-    if (m_waitingForStart) {
-        m_stitch.FromPoint = pointer.point;
-        m_waitingForStart = false;
-        return {};
-    }
-    if (pointer.point == m_stitch.FromPoint)
-        return endChain();
+    if (second == first)
+        return Next::waitForFirst;
     Design& d = context.design;
     const TColorRef color = d.stitch.drawcolor();
     if (color == d.stitch.BackGroundColor)
-        return {};
-    m_stitch.ToPoint = pointer.point;
-    m_stitch.Color = color;
-    m_stitch.Index = int(d.BackStitchList.size());
-    StitchOperations(d).backStitchesAdd(m_stitch, true);
-    HistoryFactories::actionDrawBackStitch(d, m_stitch);
-    if (context.backStitchesContinue) {
-        m_stitch.FromPoint = pointer.point;
-        return {};
-    }
-    return endChain();
+        return Next::keepFirst;
+    const TBackStitch stitch{first, second, color, int(d.BackStitchList.size())};
+    StitchOperations(d).backStitchesAdd(stitch, true);
+    HistoryFactories::actionDrawBackStitch(d, stitch);
+    return context.backStitchesContinue ? Next::goOnFromSecond : Next::waitForFirst;
 }
 
-ToolFeedback BackStitchTool::move(ToolContext& context, const ToolPointer& pointer)
+ToolPreview BackStitchTool::previewOf(const ToolContext& context, const QPoint& first, const ToolPointer& pointer) const
 {
-    if (m_waitingForStart)
-        return {};
     ToolPreview preview;
-    preview.lines.append({m_stitch.FromPoint, pointer.point, context.design.stitch.drawcolor(), kPreviewWidth});
-    ToolFeedback feedback;
-    feedback.previewChanged = !(preview == m_preview);
-    m_preview = preview;
-    return feedback;
-}
-
-ToolFeedback BackStitchTool::endChain()
-{
-    m_waitingForStart = true;
-    ToolFeedback feedback;
-    feedback.previewChanged = !m_preview.isEmpty();
-    m_preview = {};
-    return feedback;
-}
-
-void BackStitchTool::cancel(ToolContext&)
-{
-    endChain();
-}
-
-void BackStitchTool::reset()
-{
-    endChain();
+    preview.lines.append({first, pointer.point, context.design.stitch.drawcolor(), kPreviewWidth});
+    return preview;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "editing/tools/Tool.h"
+#include "editing/tools/TwoPointTool.h"
 #include "model/UTypes.h"
 
 // The back-stitch tool (modBackStitch): chains of back stitches between half-cell grid points,
@@ -14,23 +14,12 @@
 // Presses off the design's grid are ignored, and so are ends while the drawing colour is the
 // background value (the eraser's colour), which no thread has. While it waits for the end the
 // preview is the rubber line from the start to the point under the pointer, 5 pixels wide.
-class BackStitchTool : public Tool
+class BackStitchTool : public TwoPointTool
 {
 public:
-    ToolFeedback press(ToolContext& context, const ToolPointer& pointer) override;
-    ToolFeedback move(ToolContext& context, const ToolPointer& pointer) override;
-    void cancel(ToolContext& context) override;
-    void reset() override;
-    ToolPreview preview() const override { return m_preview; }
+    BackStitchTool() : TwoPointTool(ToolGrid::points) {}
 
-    bool waitingForStart() const { return m_waitingForStart; }
-    // The stitch under construction: its start while waiting for the end.
-    const TBackStitch& current() const { return m_stitch; }
-
-private:
-    ToolFeedback endChain();
-
-    bool m_waitingForStart = true;
-    TBackStitch m_stitch;
-    ToolPreview m_preview;
+protected:
+    Next commit(ToolContext& context, const QPoint& first, const QPoint& second, const ToolPointer& pointer) override;
+    ToolPreview previewOf(const ToolContext& context, const QPoint& first, const ToolPointer& pointer) const override;
 };

@@ -84,113 +84,87 @@ bool EraserTool::takeFrenchKnot(Design& d, const ToolPointer& pointer)
     return false;
 }
 
-// The quarters of the footprint around the quarter under the pointer, when that one holds a
-// stitch; already empty quarters are left alone.
-bool EraserTool::emptyQuarters(Design& d, const ToolPointer& pointer, int size)
+// The quarters of the footprint around `centre`, when that one holds a stitch; already empty
+// quarters are left alone.
+bool EraserTool::emptyQuarters(Design& d, const QPoint& centre, int size)
 {
     StitchOperations ops(d);
-    const TColor32 bg = ops.background();
-    if (!pointer.quarterInside || ops.quarterValue(pointer.quarter.x(), pointer.quarter.y()) == bg)
+    if (!ops.hasQuarter(centre.x(), centre.y()) || ops.quarterValue(centre.x(), centre.y()) == ops.background())
         return false;
-    bool emptied = false;
-    for (const QPoint& q : PenFootprint::around(pointer.quarter, size)) {
-        if (!ops.hasQuarter(q.x(), q.y()))
-            continue;
-        const TColorRef value = ops.quarterValue(q.x(), q.y());
-        if (value == bg)
-            continue;
-        m_quarters.record(q, value);
-        ops.updateQPixel(q.x(), q.y(), true, bg);
-        emptied = true;
-    }
-    return emptied;
+    return emptyFootprint(d, centre, size, true);
 }
 
 bool EraserTool::emptyCells(Design& d, const QPoint& centre, int size)
+{
+    return emptyFootprint(d, centre, size, false);
+}
+
+// Records and empties the stitched positions of the footprint in the quarter or the cell grid.
+bool EraserTool::emptyFootprint(Design& d, const QPoint& centre, int size, bool quarters)
 {
     StitchOperations ops(d);
     const TColor32 bg = ops.background();
     bool emptied = false;
     for (const QPoint& p : PenFootprint::around(centre, size)) {
-        if (!ops.hasCell(p.x(), p.y()))
-            continue;
-        const TColorRef value = ops.cellValue(p.x(), p.y());
+        const bool inside = quarters ? ops.hasQuarter(p.x(), p.y()) : ops.hasCell(p.x(), p.y());
+        const TColorRef value = !inside ? bg : quarters ? ops.quarterValue(p.x(), p.y()) : ops.cellValue(p.x(), p.y());
         if (value == bg)
             continue;
-        m_cross.record(p, value);
-        ops.updatePixel(p.x(), p.y(), true, bg);
+        if (quarters) {
+            m_quarters.record(p, value);
+            ops.updateQPixel(p.x(), p.y(), true, bg);
+        } else {
+            m_cross.record(p, value);
+            ops.updatePixel(p.x(), p.y(), true, bg);
+        }
         emptied = true;
     }
     return emptied;
 }
 
-ToolFeedback EraserTool::press(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback EraserTool::startStroke(ToolContext& context, const ToolPointer& at)
 {
-    if (m_held)
-        finish(context);
-    clear();
-    m_held = true;
-    m_lastCell = pointer.cell;
+    forgetStroke();
     Design& d = context.design;
     const int size = d.stitch.pensize();
     if (context.backStitchesVisible) {
-        takeBackStitch(d, pointer);
-        takeRhode(d, pointer);
+        takeBackStitch(d, at);
+        takeRhode(d, at);
     }
-    takeFrenchKnot(d, pointer);
-    emptyQuarters(d, pointer, size);
-    if (pointer.cellInside)
-        emptyCells(d, pointer.cell, size);
+    takeFrenchKnot(d, at);
+    emptyQuarters(d, at.quarter, size);
+    if (at.cellInside)
+        emptyCells(d, at.cell, size);
     return {};
 }
 
-ToolFeedback EraserTool::move(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback EraserTool::continueStroke(ToolContext& context, const ToolPointer& from, const ToolPointer& to)
 {
-    if (!m_held)
-        return {};
     Design& d = context.design;
     const int size = d.stitch.pensize();
-    const bool quartersEmptied = emptyQuarters(d, pointer, size);
-    if (pointer.cell == m_lastCell && !quartersEmptied) {
+    bool quartersEmptied = false;
+    for (const QPoint& q : stepsBetween(from.quarter, to.quarter))
+        quartersEmptied = emptyQuarters(d, q, size) || quartersEmptied;
+    if (to.cell == from.cell && !quartersEmptied) {
         ToolFeedback feedback;
         feedback.showPosition = false;
         return feedback;
     }
-    m_lastCell = pointer.cell;
     if (context.backStitchesVisible)
-        takeBackStitch(d, pointer);
-    emptyCells(d, pointer.cell, size);
+        takeBackStitch(d, to);
+    for (const QPoint& cell : stepsBetween(from.cell, to.cell))
+        emptyCells(d, cell, size);
     return {};
 }
 
-ToolFeedback EraserTool::release(ToolContext& context, const ToolPointer&)
+void EraserTool::recordStroke(ToolContext& context)
 {
-    finish(context);
-    return {};
-}
-
-void EraserTool::cancel(ToolContext& context)
-{
-    finish(context);
-}
-
-void EraserTool::reset()
-{
-    clear();
-    m_held = false;
-}
-
-void EraserTool::finish(ToolContext& context)
-{
-    if (!m_held)
-        return;
-    m_held = false;
     Design& d = context.design;
     HistoryFactories::actionErase(d, m_cross, m_quarters, d.stitch.BackGroundColor, m_knots, m_rhodes, m_backStitches);
-    clear();
+    forgetStroke();
 }
 
-void EraserTool::clear()
+void EraserTool::forgetStroke()
 {
     m_cross.clear();
     m_quarters.clear();

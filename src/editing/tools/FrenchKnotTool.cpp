@@ -3,7 +3,7 @@
 #include "editing/StitchOperations.h"
 #include "model/Design.h"
 
-ToolFeedback FrenchKnotTool::press(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback FrenchKnotTool::onPress(ToolContext& context, const ToolPointer& pointer)
 {
     Design& d = context.design;
     const TColorRef color = d.stitch.drawcolor();

@@ -7,6 +7,6 @@
 // and the press does nothing.
 class FrenchKnotTool : public Tool
 {
-public:
-    ToolFeedback press(ToolContext& context, const ToolPointer& pointer) override;
+protected:
+    ToolFeedback onPress(ToolContext& context, const ToolPointer& pointer) override;
 };

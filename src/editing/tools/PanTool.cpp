@@ -1,13 +1,13 @@
 #include "editing/tools/PanTool.h"
 
-ToolFeedback PanTool::press(ToolContext&, const ToolPointer& pointer)
+ToolFeedback PanTool::onPress(ToolContext&, const ToolPointer& pointer)
 {
     m_held = true;
     m_anchor = pointer.cell;
     return {};
 }
 
-ToolFeedback PanTool::move(ToolContext&, const ToolPointer& pointer)
+ToolFeedback PanTool::onMove(ToolContext&, const ToolPointer& pointer)
 {
     ToolFeedback feedback;
     if (m_held)

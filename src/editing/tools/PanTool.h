@@ -7,9 +7,9 @@
 // pointer. It never writes the design.
 class PanTool : public Tool
 {
-public:
-    ToolFeedback press(ToolContext& context, const ToolPointer& pointer) override;
-    ToolFeedback move(ToolContext& context, const ToolPointer& pointer) override;
+protected:
+    ToolFeedback onPress(ToolContext& context, const ToolPointer& pointer) override;
+    ToolFeedback onMove(ToolContext& context, const ToolPointer& pointer) override;
 
 private:
     QPoint m_anchor;

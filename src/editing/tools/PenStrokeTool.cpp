@@ -13,49 +13,36 @@ void PenStrokeTool::paintFootprint(ToolContext& context, const QPoint& centre, b
         paint(rule, p, skipTouched);
 }
 
-ToolFeedback PenStrokeTool::press(ToolContext& context, const ToolPointer& pointer)
+void PenStrokeTool::paint(const CellCoexistence& rule, const QPoint& p, bool skipTouched)
 {
-    if (m_held)
-        finish(context);
-    m_held = true;
+    if (m_grid == ToolGrid::quarters) {
+        if (!skipTouched || !m_stroke.quarter.contains(p))
+            rule.drawQuarter(p.x(), p.y(), m_color, true, m_stroke);
+    } else if (!skipTouched || !m_stroke.cross.contains(p)) {
+        rule.drawCross(p.x(), p.y(), m_color, true, m_stroke);
+    }
+}
+
+ToolFeedback PenStrokeTool::startStroke(ToolContext& context, const ToolPointer& at)
+{
     m_stroke.clear();
     m_color = context.design.stitch.drawcolor();
-    if (centreInside(pointer))
-        paintFootprint(context, centreOf(pointer), false);
+    if (at.insideIn(m_grid))
+        paintFootprint(context, at.in(m_grid), false);
     return {};
 }
 
-ToolFeedback PenStrokeTool::move(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback PenStrokeTool::continueStroke(ToolContext& context, const ToolPointer& from, const ToolPointer& to)
 {
-    if (m_held)
-        paintFootprint(context, centreOf(pointer), true);
+    for (const QPoint& centre : stepsBetween(from.in(m_grid), to.in(m_grid)))
+        paintFootprint(context, centre, true);
     return {};
 }
 
-ToolFeedback PenStrokeTool::release(ToolContext& context, const ToolPointer&)
+void PenStrokeTool::recordStroke(ToolContext& context)
 {
-    finish(context);
-    return {};
-}
-
-void PenStrokeTool::cancel(ToolContext& context)
-{
-    finish(context);
-}
-
-void PenStrokeTool::reset()
-{
-    m_stroke.clear();
-    m_held = false;
-}
-
-void PenStrokeTool::finish(ToolContext& context)
-{
-    if (!m_held)
-        return;
-    m_held = false;
     Design& d = context.design;
-    HistoryFactories::actionDraw(d, mode(), m_stroke.cross, m_stroke.crossFromQuarter, d.stitch.BackGroundColor,
+    HistoryFactories::actionDraw(d, m_mode, m_stroke.cross, m_stroke.crossFromQuarter, d.stitch.BackGroundColor,
         m_stroke.quarter, m_color);
     m_stroke.clear();
 }

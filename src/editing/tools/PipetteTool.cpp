@@ -9,14 +9,14 @@ void PipetteTool::pick(ToolContext& context, const ToolPointer& pointer)
     d.stitch.setDrawcolor(colorRefFromColor32(d.CrossLayer.pixel(pointer.cell.x(), pointer.cell.y())));
 }
 
-ToolFeedback PipetteTool::press(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback PipetteTool::onPress(ToolContext& context, const ToolPointer& pointer)
 {
     m_held = true;
     pick(context, pointer);
     return {};
 }
 
-ToolFeedback PipetteTool::move(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback PipetteTool::onMove(ToolContext& context, const ToolPointer& pointer)
 {
     ToolFeedback feedback;
     feedback.showPosition = pointer.cellInside;
@@ -25,7 +25,7 @@ ToolFeedback PipetteTool::move(ToolContext& context, const ToolPointer& pointer)
     return feedback;
 }
 
-ToolFeedback PipetteTool::release(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback PipetteTool::onRelease(ToolContext& context, const ToolPointer& pointer)
 {
     if (m_held)
         pick(context, pointer);

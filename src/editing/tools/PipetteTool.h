@@ -7,10 +7,10 @@
 // picked last on the design.
 class PipetteTool : public Tool
 {
-public:
-    ToolFeedback press(ToolContext& context, const ToolPointer& pointer) override;
-    ToolFeedback move(ToolContext& context, const ToolPointer& pointer) override;
-    ToolFeedback release(ToolContext& context, const ToolPointer& pointer) override;
+protected:
+    ToolFeedback onPress(ToolContext& context, const ToolPointer& pointer) override;
+    ToolFeedback onMove(ToolContext& context, const ToolPointer& pointer) override;
+    ToolFeedback onRelease(ToolContext& context, const ToolPointer& pointer) override;
 
 private:
     static void pick(ToolContext& context, const ToolPointer& pointer);

@@ -7,9 +7,6 @@
 // drawing colour they become one full stitch, and the stroke leaves that cell alone afterwards.
 class QuarterPenTool : public PenStrokeTool
 {
-protected:
-    TMode mode() const override { return modQDraw; }
-    QPoint centreOf(const ToolPointer& pointer) const override { return pointer.quarter; }
-    bool centreInside(const ToolPointer& pointer) const override { return pointer.quarterInside; }
-    void paint(const CellCoexistence& rule, const QPoint& quarter, bool skipTouched) override;
+public:
+    QuarterPenTool() : PenStrokeTool(modQDraw, ToolGrid::quarters) {}
 };

@@ -1,6 +1,5 @@
 #include "editing/tools/ReplaceColorTool.h"
 #include "editing/HistoryFactories.h"
-#include "editing/RecordRefresh.h"
 #include "editing/StitchOperations.h"
 #include "editing/tools/SegmentClip.h"
 #include "model/Design.h"
@@ -19,7 +18,7 @@ TColorRef ReplaceColorTool::oldColor(const Design& design, const QPoint& cell, b
     return value == design.stitch.BackGroundColor ? value : colorRefFromColor32(value);
 }
 
-ToolFeedback ReplaceColorTool::press(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback ReplaceColorTool::onPress(ToolContext& context, const ToolPointer& pointer)
 {
     if (!pointer.cellInside)
         return {};
@@ -49,8 +48,6 @@ ToolFeedback ReplaceColorTool::press(ToolContext& context, const ToolPointer& po
     }
     if (points.isEmpty() && backStitches.isEmpty())
         return {};
-    // The writes were bulk writes: the colour list and the view catch up once.
-    refreshAfterRecord(d);
     HistoryFactories::actionReplaceColor(d, points, backStitches, newColor, old);
     return {};
 }

@@ -13,8 +13,9 @@
 class ReplaceColorTool : public Tool
 {
 public:
-    ToolFeedback press(ToolContext& context, const ToolPointer& pointer) override;
-
     // The colour the click at `cell` replaces.
     static TColorRef oldColor(const Design& design, const QPoint& cell, bool backStitchesVisible);
+
+protected:
+    ToolFeedback onPress(ToolContext& context, const ToolPointer& pointer) override;
 };

@@ -20,7 +20,7 @@ TRhodeRef RhodeTool::placement(const ToolContext& context, const ToolPointer& po
     return RhodeShapes::place(*shape, pointer.point, color, int(d.RhodeList.size()), d.width(), d.height());
 }
 
-ToolFeedback RhodeTool::press(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback RhodeTool::onPress(ToolContext& context, const ToolPointer& pointer)
 {
     const TRhodeRef rhode = placement(context, pointer);
     if (!rhode)
@@ -31,30 +31,22 @@ ToolFeedback RhodeTool::press(ToolContext& context, const ToolPointer& pointer)
     return {};
 }
 
-ToolFeedback RhodeTool::move(ToolContext& context, const ToolPointer& pointer)
+ToolFeedback RhodeTool::onMove(ToolContext& context, const ToolPointer& pointer)
 {
     ToolPreview preview;
     if (const TRhodeRef rhode = placement(context, pointer)) {
         for (const TBackStitch& s : rhode->stitches)
             preview.lines.append({s.FromPoint, s.ToPoint, rhode->color, kPreviewWidth});
     }
-    return showPreview(preview);
+    return m_preview.show(preview);
 }
 
-ToolFeedback RhodeTool::showPreview(const ToolPreview& preview)
+void RhodeTool::onCancel(ToolContext&)
 {
-    ToolFeedback feedback;
-    feedback.previewChanged = !(preview == m_preview);
-    m_preview = preview;
-    return feedback;
-}
-
-void RhodeTool::cancel(ToolContext&)
-{
-    m_preview = {};
+    m_preview.clear();
 }
 
 void RhodeTool::reset()
 {
-    m_preview = {};
+    m_preview.clear();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "editing/tools/PreviewSlot.h"
 #include "editing/tools/Tool.h"
 #include "model/TRhode.h"
 
@@ -10,17 +11,17 @@
 class RhodeTool : public Tool
 {
 public:
-    ToolFeedback press(ToolContext& context, const ToolPointer& pointer) override;
-    ToolFeedback move(ToolContext& context, const ToolPointer& pointer) override;
-    void cancel(ToolContext& context) override;
     void reset() override;
-    ToolPreview preview() const override { return m_preview; }
+    ToolPreview preview() const override { return m_preview.current(); }
 
     // The rhode a press at `pointer` would place, or null.
     static TRhodeRef placement(const ToolContext& context, const ToolPointer& pointer);
 
-private:
-    ToolFeedback showPreview(const ToolPreview& preview);
+protected:
+    ToolFeedback onPress(ToolContext& context, const ToolPointer& pointer) override;
+    ToolFeedback onMove(ToolContext& context, const ToolPointer& pointer) override;
+    void onCancel(ToolContext& context) override;
 
-    ToolPreview m_preview;
+private:
+    PreviewSlot m_preview;
 };

@@ -1,17 +1,42 @@
 #include "editing/tools/Tool.h"
+#include "model/ChangeBatch.h"
 
-ToolFeedback Tool::move(ToolContext&, const ToolPointer&)
+ToolFeedback Tool::press(ToolContext& context, const ToolPointer& pointer)
+{
+    ChangeBatch batch(context.design);
+    return onPress(context, pointer);
+}
+
+ToolFeedback Tool::move(ToolContext& context, const ToolPointer& pointer)
+{
+    ChangeBatch batch(context.design);
+    return onMove(context, pointer);
+}
+
+ToolFeedback Tool::release(ToolContext& context, const ToolPointer& pointer)
+{
+    ChangeBatch batch(context.design);
+    return onRelease(context, pointer);
+}
+
+void Tool::cancel(ToolContext& context)
+{
+    ChangeBatch batch(context.design);
+    onCancel(context);
+}
+
+ToolFeedback Tool::onMove(ToolContext&, const ToolPointer&)
 {
     return {};
 }
 
-ToolFeedback Tool::release(ToolContext&, const ToolPointer&)
+ToolFeedback Tool::onRelease(ToolContext&, const ToolPointer&)
 {
     m_held = false;
     return {};
 }
 
-void Tool::cancel(ToolContext&)
+void Tool::onCancel(ToolContext&)
 {
     m_held = false;
 }

@@ -12,6 +12,10 @@
 //                                   the mode, undo while the button is held)
 //   reset                           the design the tool worked on was replaced
 //
+// Press, move, release and cancel each run inside one change batch, so whatever one pointer
+// event writes reaches the design's listener as one repaint and one count change; the tool's
+// own part is onPress, onMove, onRelease and onCancel.
+//
 // A tool writes the design only through the stitch primitives, which tell the design's
 // listener what changed, and hands the history one record per gesture: the freehand tools at
 // release (or cancel), the one-click tools at the press. What the tool shows without writing it
@@ -21,12 +25,12 @@ class Tool
 public:
     virtual ~Tool() = default;
 
-    virtual ToolFeedback press(ToolContext& context, const ToolPointer& pointer) = 0;
-    virtual ToolFeedback move(ToolContext& context, const ToolPointer& pointer);
-    virtual ToolFeedback release(ToolContext& context, const ToolPointer& pointer);
+    ToolFeedback press(ToolContext& context, const ToolPointer& pointer);
+    ToolFeedback move(ToolContext& context, const ToolPointer& pointer);
+    ToolFeedback release(ToolContext& context, const ToolPointer& pointer);
     // Ends the gesture in progress. What it already wrote goes to the history as at release,
     // so the history always matches the design; a waiting state and the preview are dropped.
-    virtual void cancel(ToolContext& context);
+    void cancel(ToolContext& context);
     // Forgets the gesture without touching any design or history.
     virtual void reset();
 
@@ -35,5 +39,10 @@ public:
     bool buttonHeld() const { return m_held; }
 
 protected:
+    virtual ToolFeedback onPress(ToolContext& context, const ToolPointer& pointer) = 0;
+    virtual ToolFeedback onMove(ToolContext& context, const ToolPointer& pointer);
+    virtual ToolFeedback onRelease(ToolContext& context, const ToolPointer& pointer);
+    virtual void onCancel(ToolContext& context);
+
     bool m_held = false;
 };

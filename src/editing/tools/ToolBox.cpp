@@ -9,50 +9,72 @@
 #include "editing/tools/ReplaceColorTool.h"
 #include "editing/tools/RhodeTool.h"
 
-ToolBox::ToolBox()
-    : m_pan(std::make_unique<PanTool>())
-    , m_pen(std::make_unique<PenTool>())
-    , m_quarterPen(std::make_unique<QuarterPenTool>())
-    , m_eraser(std::make_unique<EraserTool>())
-    , m_pipette(std::make_unique<PipetteTool>())
-    , m_replaceColor(std::make_unique<ReplaceColorTool>())
-    , m_backStitch(std::make_unique<BackStitchTool>())
-    , m_frenchKnot(std::make_unique<FrenchKnotTool>())
-    , m_rhode(std::make_unique<RhodeTool>())
+namespace {
+template <typename T>
+std::unique_ptr<Tool> make()
 {
+    return std::make_unique<T>();
+}
+
+constexpr QPoint kPenTip(2, 29);
+} // namespace
+
+const std::vector<ToolEntry>& ToolBox::entries()
+{
+    using G = ToolGrid;
+    // mode, grid, pen size, cursor and its hot spot (icons/cursors.txt), tool
+    static const std::vector<ToolEntry> table = {
+        {modSelection, G::cells, false, nullptr, {}, nullptr},
+        {modCursor, G::cells, false, "crMove", {16, 16}, make<PanTool>},
+        {modDraw, G::cells, true, "crDraw", kPenTip, make<PenTool>},
+        {modQDraw, G::quarters, true, "crDraw", kPenTip, make<QuarterPenTool>},
+        {modErase, G::cells, true, "crErase", {4, 27}, make<EraserTool>},
+        {modPipette, G::cells, false, "crPipette", kPenTip, make<PipetteTool>},
+        {modReplaceColor, G::cells, false, nullptr, {}, make<ReplaceColorTool>},
+        {modFill, G::cells, false, "crFill", {25, 28}, nullptr},
+        {modBackStitch, G::points, false, nullptr, {}, make<BackStitchTool>},
+        {modOutline, G::points, false, nullptr, {}, nullptr},
+        {modLine, G::cells, true, nullptr, {}, nullptr},
+        {modRectangle, G::cells, true, nullptr, {}, nullptr},
+        {modCircle, G::cells, true, nullptr, {}, nullptr},
+        {modInsert, G::cells, false, nullptr, {}, nullptr},
+        {modFrenchKnot, G::points, false, nullptr, {}, make<FrenchKnotTool>},
+        {modRhode, G::points, false, nullptr, {}, make<RhodeTool>},
+    };
+    return table;
+}
+
+const ToolEntry* ToolBox::entryFor(TMode mode)
+{
+    for (const ToolEntry& entry : entries()) {
+        if (entry.mode == mode)
+            return &entry;
+    }
+    return nullptr;
+}
+
+ToolBox::ToolBox()
+{
+    for (const ToolEntry& entry : entries())
+        m_tools.push_back(entry.make ? entry.make() : nullptr);
 }
 
 ToolBox::~ToolBox() = default;
 
 Tool* ToolBox::forMode(TMode mode) const
 {
-    switch (mode) {
-    case modCursor:
-        return m_pan.get();
-    case modDraw:
-        return m_pen.get();
-    case modQDraw:
-        return m_quarterPen.get();
-    case modErase:
-        return m_eraser.get();
-    case modPipette:
-        return m_pipette.get();
-    case modReplaceColor:
-        return m_replaceColor.get();
-    case modBackStitch:
-        return m_backStitch.get();
-    case modFrenchKnot:
-        return m_frenchKnot.get();
-    case modRhode:
-        return m_rhode.get();
-    default:
-        return nullptr;
+    const std::vector<ToolEntry>& table = entries();
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (table[i].mode == mode)
+            return m_tools[i].get();
     }
+    return nullptr;
 }
 
 void ToolBox::resetAll()
 {
-    for (Tool* tool : std::initializer_list<Tool*>{m_pan.get(), m_pen.get(), m_quarterPen.get(), m_eraser.get(),
-             m_pipette.get(), m_replaceColor.get(), m_backStitch.get(), m_frenchKnot.get(), m_rhode.get()})
-        tool->reset();
+    for (const auto& tool : m_tools) {
+        if (tool)
+            tool->reset();
+    }
 }

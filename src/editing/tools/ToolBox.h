@@ -1,20 +1,31 @@
 #pragma once
 #include "editing/TMode.h"
+#include "editing/tools/ToolGrid.h"
+#include <QPoint>
 #include <memory>
+#include <vector>
 
-class BackStitchTool;
-class EraserTool;
-class FrenchKnotTool;
-class PanTool;
-class PenTool;
-class PipetteTool;
-class QuarterPenTool;
-class ReplaceColorTool;
-class RhodeTool;
 class Tool;
 
-// One tool object per mode that has pointer behaviour, owned for the life of the window. Modes
-// without one (none, highlight, and those whose tools come later) get null.
+// What the window needs to know of a mode's tool: one entry per mode, in ToolBox's table.
+struct ToolEntry
+{
+    TMode mode;
+    // The grid the pointer position is shown in and the tool works in.
+    ToolGrid grid;
+    // The pen-size button applies.
+    bool usesPenSize;
+    // The view's cursor: a picture name ("crDraw") with its hot spot, or null for the arrow.
+    const char* cursor;
+    QPoint hotSpot;
+    // Makes the mode's tool; null while the mode has no pointer behaviour of its own here.
+    std::unique_ptr<Tool> (*make)();
+};
+
+// The tools of the window: one table with an entry per mode that has a tool, a cursor or a pen
+// size (adding a tool is one entry), and one tool object per entry that makes one, owned for
+// the life of the window. Modes without an entry (none, highlight) get no tool, the arrow and
+// no pen size.
 class ToolBox
 {
 public:
@@ -23,18 +34,15 @@ public:
     ToolBox(const ToolBox&) = delete;
     ToolBox& operator=(const ToolBox&) = delete;
 
+    static const std::vector<ToolEntry>& entries();
+    // The entry of a mode, or null.
+    static const ToolEntry* entryFor(TMode mode);
+
     Tool* forMode(TMode mode) const;
     // Forgets every gesture: the design the tools worked on was replaced.
     void resetAll();
 
 private:
-    std::unique_ptr<PanTool> m_pan;
-    std::unique_ptr<PenTool> m_pen;
-    std::unique_ptr<QuarterPenTool> m_quarterPen;
-    std::unique_ptr<EraserTool> m_eraser;
-    std::unique_ptr<PipetteTool> m_pipette;
-    std::unique_ptr<ReplaceColorTool> m_replaceColor;
-    std::unique_ptr<BackStitchTool> m_backStitch;
-    std::unique_ptr<FrenchKnotTool> m_frenchKnot;
-    std::unique_ptr<RhodeTool> m_rhode;
+    // One per entry, in the table's order; null where the entry makes none.
+    std::vector<std::unique_ptr<Tool>> m_tools;
 };

@@ -15,3 +15,13 @@ ToolPointer ToolPointer::locate(const Design& design, const QPoint& cell, const 
     p.pointInside = !design.CrossLayer.empty() && design.containsPoint(point);
     return p;
 }
+
+QPoint ToolPointer::in(ToolGrid grid) const
+{
+    return grid == ToolGrid::quarters ? quarter : grid == ToolGrid::points ? point : cell;
+}
+
+bool ToolPointer::insideIn(ToolGrid grid) const
+{
+    return grid == ToolGrid::quarters ? quarterInside : grid == ToolGrid::points ? pointInside : cellInside;
+}

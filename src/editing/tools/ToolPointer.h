@@ -1,6 +1,8 @@
 #pragma once
+#include "editing/tools/ToolGrid.h"
 #include <QPoint>
 #include <QSize>
+#include <Qt>
 
 class Design;
 
@@ -20,6 +22,12 @@ struct ToolPointer
     bool cellInside = false;
     bool quarterInside = false;
     bool pointInside = false;
+    // The keys held with the pointer event (Shift, Ctrl, Alt).
+    Qt::KeyboardModifiers modifiers;
+
+    // The position in a grid, and whether it lies on the design.
+    QPoint in(ToolGrid grid) const;
+    bool insideIn(ToolGrid grid) const;
 
     // A pointer at the given positions, with the flags set against the design.
     static ToolPointer locate(const Design& design, const QPoint& cell, const QPoint& quarter, const QPoint& point,

@@ -251,6 +251,11 @@ void TFMain::quarterChanged(int qx, int qy, bool refresh)
         Image->redrawAll();
 }
 
+void TFMain::cellsChanged(const QRect& cells)
+{
+    Image->cellsChanged(cells);
+}
+
 void TFMain::backStitchesChanged()
 {
     Image->stitchesChanged();
@@ -278,7 +283,6 @@ void TFMain::designChanged()
 
 void TFMain::colorBecameUsed(TColorRef color)
 {
-    m_shownCounts.clear();
     if (!m_colorList)
         return;
     const int rows = int(m_colorList->rows().size());
@@ -290,7 +294,6 @@ void TFMain::colorBecameUsed(TColorRef color)
 
 void TFMain::colorBecameUnused(TColorRef color, bool resort)
 {
-    m_shownCounts.clear();
     if (!m_colorList)
         return;
     m_colorList->colorBecameUnused(color, resort);
@@ -298,29 +301,8 @@ void TFMain::colorBecameUnused(TColorRef color, bool resort)
     updateStatusPanels();
 }
 
-// Counts changed: only the count cells that differ from what the list last showed are
-// repainted, so a pen stroke repaints one cell of the list per stitch, not the whole list.
-void TFMain::colorCountsChanged()
-{
-    if (m_colorList) {
-        QTableView* list = PanelLeft->GridColors;
-        const auto& rows = m_colorList->rows();
-        for (int row = 0; row < rows.size(); ++row) {
-            const TColorInfo* info = m_design->stitch.Colors.find(rows[row].Color);
-            const int count = info ? info->colorCount : 0;
-            const auto shown = m_shownCounts.constFind(rows[row].Color);
-            if (shown != m_shownCounts.constEnd() && *shown == count)
-                continue;
-            m_shownCounts.insert(rows[row].Color, count);
-            list->viewport()->update(list->visualRect(list->model()->index(row, 2)));
-        }
-    }
-    updateStatusPanels();
-}
-
 void TFMain::colorListChanged()
 {
-    m_shownCounts.clear();
     if (m_colorList) {
         m_colorList->rebuildColorRows();
         PanelLeft->reload();

@@ -15,6 +15,7 @@ class Tool;
 class ToolBox;
 struct ToolContext;
 struct ToolFeedback;
+struct ToolPointer;
 class MainDialogs;
 class QAction;
 class QActionGroup;
@@ -99,10 +100,10 @@ public:
     void setBackStitchesVisible(bool visible);
     void MenuRealPreviewClick();
 
-    // The tools: pointer handlers (view pixels), keys, the rhodes pop-up.
-    void ImageMouseDown(const QPoint& pixel, Qt::MouseButtons buttons);
-    void ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons);
-    void ImageMouseUp(const QPoint& pixel, Qt::MouseButtons buttons);
+    // The tools: pointer handlers (view pixels, with the keys held), keys, the rhodes pop-up.
+    void ImageMouseDown(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys = {});
+    void ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys = {});
+    void ImageMouseUp(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys = {});
     // True when the key was the window's; the window sees keys before its controls.
     bool FormKeyDown(int key);
     void refreshRhodePopup();
@@ -167,6 +168,7 @@ public:
     void historyChanged(bool canUndo, bool canRedo) override;
     void cellChanged(int x, int y, bool refresh) override;
     void quarterChanged(int qx, int qy, bool refresh) override;
+    void cellsChanged(const QRect& cells) override;
     void backStitchesChanged() override;
     void frenchKnotsChanged() override;
     void rhodesChanged() override;
@@ -174,7 +176,6 @@ public:
     void designChanged() override;
     void colorBecameUsed(TColorRef color) override;
     void colorBecameUnused(TColorRef color, bool resort) override;
-    void colorCountsChanged() override;
     void colorListChanged() override;
 
     // SaveQuestions, for TStitch::Check.
@@ -213,6 +214,7 @@ private:
     // Tools: what they read, the window's part of entering a mode, and ending a gesture.
     ToolContext toolContext();
     void applyFeedback(Tool& tool, const ToolFeedback& feedback);
+    ToolPointer pointerAt(const QPoint& pixel, Qt::KeyboardModifiers keys) const;
     void applyModeControls();
     void finishGesture();
     void showPointerPosition(const QPoint& pixel, Qt::MouseButtons buttons);
@@ -255,8 +257,6 @@ private:
     bool m_rhodesMessageShown = false;
     // The automatic update check runs at most once per run.
     bool m_updateCheckRan = false;
-    // The colour counts the colour list showed when it was last brought up to date.
-    QHash<TColorRef, int> m_shownCounts;
     // The file the open design was read from or last saved to.
     QString m_openedFile;
 };

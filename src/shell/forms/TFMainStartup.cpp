@@ -56,9 +56,10 @@ void TFMain::installDesign(std::unique_ptr<Design> design)
     Image->setPreview({});
     if (m_design)
         m_design->setListener(nullptr);
+    // The colour list leaves the old design before that goes.
+    m_colorList.reset();
     m_design = std::move(design);
     m_colorList = std::make_unique<ColorList>(*m_design);
-    m_shownCounts.clear();
     m_colorList->setSortOrder(ColorList::SortOrder(std::max(0, PanelLeft->ComboSort->currentIndex())));
     PanelLeft->setSource(m_colorList.get(), m_design.get());
     m_design->setListener(this);

@@ -19,34 +19,20 @@
 #include <QToolButton>
 
 namespace {
-// The cursors of the tools (icons/cursors.txt lists the hot spots of the pictures).
+// The cursor of the mode's table entry (icons/cursors.txt lists the hot spots of the pictures).
 QCursor toolCursor(TMode mode)
 {
-    struct Entry
-    {
-        TMode mode;
-        const char* name;
-        QPoint hotSpot;
-    };
-    static const Entry entries[] = {
-        {modCursor, "crMove", {16, 16}},
-        {modDraw, "crDraw", {2, 29}},
-        {modQDraw, "crDraw", {2, 29}},
-        {modErase, "crErase", {4, 27}},
-        {modPipette, "crPipette", {2, 29}},
-        {modFill, "crFill", {25, 28}},
-    };
-    for (const Entry& e : entries) {
-        if (e.mode == mode)
-            return QCursor(QPixmap(QStringLiteral(":/icons/%1.png").arg(QLatin1String(e.name))), e.hotSpot.x(), e.hotSpot.y());
-    }
-    return QCursor(Qt::ArrowCursor);
+    const ToolEntry* entry = ToolBox::entryFor(mode);
+    if (!entry || !entry->cursor)
+        return QCursor(Qt::ArrowCursor);
+    const QPixmap picture(QStringLiteral(":/icons/%1.png").arg(QLatin1String(entry->cursor)));
+    return QCursor(picture, entry->hotSpot.x(), entry->hotSpot.y());
 }
 
 bool usesPenSize(TMode mode)
 {
-    return mode == modDraw || mode == modQDraw || mode == modErase || mode == modLine || mode == modRectangle
-        || mode == modCircle;
+    const ToolEntry* entry = ToolBox::entryFor(mode);
+    return entry && entry->usesPenSize;
 }
 } // namespace
 
@@ -116,22 +102,29 @@ void TFMain::applyFeedback(Tool& tool, const ToolFeedback& feedback)
         Image->setPreview(tool.preview());
 }
 
-void TFMain::ImageMouseDown(const QPoint& pixel, Qt::MouseButtons)
+ToolPointer TFMain::pointerAt(const QPoint& pixel, Qt::KeyboardModifiers keys) const
+{
+    ToolPointer pointer = PointerMapping::at(Image->geometry(), pixel, *m_design);
+    pointer.modifiers = keys;
+    return pointer;
+}
+
+void TFMain::ImageMouseDown(const QPoint& pixel, Qt::MouseButtons, Qt::KeyboardModifiers keys)
 {
     Tool* tool = currentTool();
     if (!tool)
         return;
     ToolContext context = toolContext();
-    applyFeedback(*tool, tool->press(context, PointerMapping::at(Image->geometry(), pixel, *m_design)));
+    applyFeedback(*tool, tool->press(context, pointerAt(pixel, keys)));
 }
 
-void TFMain::ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons)
+void TFMain::ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys)
 {
     ToolFeedback feedback;
     Tool* tool = currentTool();
     if (tool) {
         ToolContext context = toolContext();
-        feedback = tool->move(context, PointerMapping::at(Image->geometry(), pixel, *m_design));
+        feedback = tool->move(context, pointerAt(pixel, keys));
     }
     if (feedback.showPosition)
         showPointerPosition(pixel, buttons);
@@ -139,24 +132,26 @@ void TFMain::ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons)
         applyFeedback(*tool, feedback);
 }
 
-void TFMain::ImageMouseUp(const QPoint& pixel, Qt::MouseButtons)
+void TFMain::ImageMouseUp(const QPoint& pixel, Qt::MouseButtons, Qt::KeyboardModifiers keys)
 {
     Tool* tool = currentTool();
     if (!tool)
         return;
     ToolContext context = toolContext();
-    applyFeedback(*tool, tool->release(context, PointerMapping::at(Image->geometry(), pixel, *m_design)));
+    applyFeedback(*tool, tool->release(context, pointerAt(pixel, keys)));
 }
 
-// The pointer position in the grid of the current tool: half-cell points for back stitches and
-// rhodes, quarter cells for the quarter pen while its button is held, whole cells otherwise.
+// The pointer position in the grid of the current tool (its table entry): half-cell points, or
+// quarter cells while the button is held, otherwise whole cells.
 void TFMain::showPointerPosition(const QPoint& pixel, Qt::MouseButtons buttons)
 {
     const ViewGeometry& g = Image->geometry();
+    const ToolEntry* entry = ToolBox::entryFor(fMode);
+    const ToolGrid grid = entry ? entry->grid : ToolGrid::cells;
     QPoint at = g.cellAt(pixel);
-    if (fMode == modBackStitch || fMode == modRhode || fMode == modOutline)
+    if (grid == ToolGrid::points)
         at = g.halfPointAt(pixel);
-    else if (fMode == modQDraw && buttons != Qt::NoButton)
+    else if (grid == ToolGrid::quarters && buttons != Qt::NoButton)
         at = g.quarterAt(pixel);
     StatusBarPanels[0]->setText(QStringLiteral("X: %1  Y: %2").arg(at.x() + 1).arg(at.y() + 1));
 }

@@ -25,11 +25,11 @@ void TFMain::createZoomMenu()
 void TFMain::connectView()
 {
     connect(Image, &TWorkView::pointerPressed, this,
-        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers) { ImageMouseDown(pixel, buttons); });
+        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) { ImageMouseDown(pixel, buttons, keys); });
     connect(Image, &TWorkView::pointerMoved, this,
-        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers) { ImageMouseMove(pixel, buttons); });
+        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) { ImageMouseMove(pixel, buttons, keys); });
     connect(Image, &TWorkView::pointerReleased, this,
-        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers) { ImageMouseUp(pixel, buttons); });
+        [this](const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys) { ImageMouseUp(pixel, buttons, keys); });
     connect(Image, &TWorkView::zoomRequested, this, [this](int steps) { setZoomIndex(m_zoomIndex + steps); });
     connect(MenuRealPreview, &QAction::triggered, this, &TFMain::MenuRealPreviewClick);
 }

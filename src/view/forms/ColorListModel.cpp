@@ -23,6 +23,14 @@ void ColorListModel::repaint()
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 2));
 }
 
+void ColorListModel::countsChanged(const QList<int>& rows)
+{
+    for (int row : rows) {
+        const QModelIndex count = index(row, 2);
+        Q_EMIT dataChanged(count, count, {Qt::DisplayRole});
+    }
+}
+
 void ColorListModel::setNumberHeader(const QString& text)
 {
     m_numberHeader = text;

@@ -18,6 +18,8 @@ public:
     void reload();
     // Only counts or symbols changed: the visible cells are repainted.
     void repaint();
+    // The counts of these rows changed: only their count cells are repainted.
+    void countsChanged(const QList<int>& rows);
     void setNumberHeader(const QString& text);
 
     ColorList* list() const { return m_list; }

@@ -80,6 +80,12 @@ void TColorPanel::setSource(ColorList* list, Design* design)
     m_design = design;
     m_list->setOnlyUsed(RadioUsedColors->isChecked());
     m_model->setSource(list, design);
+    m_list->setRowsChangedHandler([this](const QList<int>& rows, bool reordered) {
+        if (reordered)
+            reload();
+        else
+            m_model->countsChanged(rows);
+    });
 }
 
 void TColorPanel::setListEnabled(bool enabled)

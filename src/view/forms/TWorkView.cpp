@@ -133,26 +133,33 @@ const QImage& TWorkView::frame()
     return m_frame;
 }
 
-void TWorkView::cellChanged(int x, int y)
+void TWorkView::repaintRect(const QRect& rect)
 {
     if (!m_frameValid)
         return;
-    const QRect rect = ChartRenderer::cellRepaintRect(m_geometry, x, y).intersected(m_frame.rect());
-    if (rect.isEmpty())
+    const QRect inside = rect.intersected(m_frame.rect());
+    if (inside.isEmpty())
         return;
-    renderRegion(rect);
-    viewport()->update(rect);
+    renderRegion(inside);
+    viewport()->update(inside);
+}
+
+void TWorkView::cellChanged(int x, int y)
+{
+    repaintRect(ChartRenderer::cellRepaintRect(m_geometry, x, y));
 }
 
 void TWorkView::quarterChanged(int qx, int qy)
 {
-    if (!m_frameValid)
+    repaintRect(ChartRenderer::quarterRepaintRect(m_geometry, qx, qy));
+}
+
+void TWorkView::cellsChanged(const QRect& cells)
+{
+    if (cells.isEmpty())
         return;
-    const QRect rect = ChartRenderer::quarterRepaintRect(m_geometry, qx, qy).intersected(m_frame.rect());
-    if (rect.isEmpty())
-        return;
-    renderRegion(rect);
-    viewport()->update(rect);
+    repaintRect(ChartRenderer::cellRepaintRect(m_geometry, cells.left(), cells.top())
+                    .united(ChartRenderer::cellRepaintRect(m_geometry, cells.right(), cells.bottom())));
 }
 
 void TWorkView::paintEvent(QPaintEvent* event)

@@ -31,6 +31,8 @@ public:
     // Repaints after a change of the design: one cell, one quarter, or everything.
     void cellChanged(int x, int y);
     void quarterChanged(int qx, int qy);
+    // A batch of changes: every cell of the rectangle is rendered again, in one pass.
+    void cellsChanged(const QRect& cells);
     void redrawAll();
     // Back stitches or rhodes were added, removed or moved.
     void stitchesChanged();
@@ -59,6 +61,7 @@ protected:
 private:
     void updateScrollRanges();
     void renderRegion(const QRect& region);
+    void repaintRect(const QRect& rect);
     void ensureFrame();
 
     Design* m_design = nullptr;

@@ -48,7 +48,7 @@ TEST(BackStitchTool, ClickSequencesMakeChains)
             rig.click(tool, rig.point(p.x(), p.y()));
         const Design& d = rig.design();
         EXPECT_EQ(stitchesOf(d), c.stitches);
-        EXPECT_EQ(tool.waitingForStart(), c.waitingForStart);
+        EXPECT_EQ(tool.waitingForFirst(), c.waitingForStart);
         ASSERT_EQ(rig.records(), c.stitches.size()) << "one record per stitch";
         for (int i = 0; i < d.BackStitchList.size(); ++i) {
             EXPECT_EQ(d.BackStitchList[i].Index, i);
@@ -72,7 +72,7 @@ TEST(BackStitchTool, TheRubberLineFollowsThePointerUntilEscape)
     EXPECT_EQ(tool.preview().lines, (QList<ToolPreview::Line>{{QPoint(1, 1), QPoint(3, 3), ToolRig::kRed, 5}}));
 
     tool.cancel(c); // Escape
-    EXPECT_TRUE(tool.waitingForStart());
+    EXPECT_TRUE(tool.waitingForFirst());
     EXPECT_TRUE(tool.preview().isEmpty());
     rig.click(tool, rig.point(3, 3));
     rig.click(tool, rig.point(4, 4));

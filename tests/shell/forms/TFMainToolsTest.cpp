@@ -148,6 +148,31 @@ TEST_F(TFMainTools, StrokeMergeChainAndKnotAreOneUndoStepEachAndUndoToTheStart)
     EXPECT_EQ(shownAt(cellPixel(3, 2)), shownAt(cellPixel(40, 40))) << "the view shows the empty cell again";
 }
 
+// A fast drag reaches the tools as two pointer positions eleven cells apart: the pen and the
+// eraser cover every cell between them, in one undo step each, and the colour list shows the
+// count the stroke left.
+TEST_F(TFMainTools, AFastDragAtZoom700CoversEveryCellBetweenTwoPointerPositions)
+{
+    main->setZoomIndex(13);
+    ASSERT_EQ(main->Image->cellWidth(), 28) << "700 %";
+    const auto at = [](int x, int y) { return QPoint(28 * x + 14, 28 * y + 14); };
+    const TColorRef colour = pickColourRow(0);
+    main->ButtonDraw->trigger();
+    drag({at(0, 1), at(10, 1)});
+    for (int x = 0; x <= 10; ++x)
+        EXPECT_EQ(cellColour(x, 1), colour) << x;
+    EXPECT_TRUE(design().isEmptyCell(11, 1));
+    EXPECT_EQ(design().History.count(), 1);
+    QAbstractItemModel* rows = main->PanelLeft->GridColors->model();
+    EXPECT_EQ(rows->data(rows->index(0, 2)).toInt(), 11);
+
+    main->ButtonErase->trigger();
+    drag({at(10, 1), at(0, 1)});
+    for (int x = 0; x <= 10; ++x)
+        EXPECT_TRUE(design().isEmptyCell(x, 1)) << x;
+    EXPECT_EQ(design().History.count(), 2);
+}
+
 TEST_F(TFMainTools, PressesOutsideTheDesignAndEmptyGesturesRecordNothing)
 {
     // The 50 x 50 design ends at pixel 400.
