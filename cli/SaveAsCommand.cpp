@@ -3,8 +3,6 @@
 #include "CliDelegate.h"
 #include "CliSession.h"
 #include "CommandProcessor.h"
-#include "files/DesignFiles.h"
-#include "files/QmkWriter.h"
 #include "model/Design.h"
 
 QString SaveAsCommand::synopsis() const
@@ -25,20 +23,12 @@ int SaveAsCommand::run(const QStringList& arguments, CliDelegate& delegate)
     const QString input = args->positional().at(0);
     const QString output = args->positional().at(1);
     CliSession session;
-    const auto design = session.freshDesign();
-    const auto translate = [&](const QString& text) { return design->stitch.translate(text); };
-    const DesignFiles::LoadResult loaded = DesignFiles::load(input, *design);
-    if (!loaded.status) {
-        delegate.err(QStringLiteral("threadwright-cli: %1").arg(loaded.status.text(translate)));
+    int exitCode = CommandProcessor::Success;
+    const auto design = session.openDesign(input, delegate, &exitCode);
+    if (!design)
+        return exitCode;
+    if (!session.save(*design, output, delegate))
         return CommandProcessor::Failed;
-    }
-    for (const Status& warning : loaded.warnings)
-        delegate.err(QStringLiteral("threadwright-cli: warning: %1").arg(warning.text(translate)));
-    const Status saved = SaveQMK(*design, output);
-    if (!saved) {
-        delegate.err(QStringLiteral("threadwright-cli: %1").arg(saved.text(translate)));
-        return CommandProcessor::Failed;
-    }
     delegate.out(QStringLiteral("%1 -> %2 (%3 x %4 cells, %5 colours used)\n")
                      .arg(input, output)
                      .arg(design->width())

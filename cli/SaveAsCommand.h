@@ -2,7 +2,7 @@
 #include "CliCommand.h"
 
 // `save-as DESIGN OUT.qmk`: reads any design file the program opens and writes it as a design
-// file with the program's own writer. The output is replaced only when every byte was written.
+// file, through the same open and save path as the window. The output is replaced only when every byte was written.
 // Errors are one line on stderr and exit code 1; warnings of the load go to stderr too.
 class SaveAsCommand : public CliCommand
 {

@@ -23,10 +23,10 @@ void ColorListModel::repaint()
         Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 2));
 }
 
-void ColorListModel::setNumberHeader(const QString& text)
+void ColorListModel::setCaption(int section, const QString& text)
 {
-    m_numberHeader = text;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 1, 1);
+    m_captions[section] = text;
+    Q_EMIT headerDataChanged(Qt::Horizontal, section, section);
 }
 
 int ColorListModel::rowCount(const QModelIndex& parent) const
@@ -64,14 +64,7 @@ QVariant ColorListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    switch (section) {
-    case 1:
-        return m_numberHeader;
-    case 2:
-        return QStringLiteral("Pixel");
-    default:
-        return QString();
-    }
+    return section >= 0 && section < 3 ? m_captions[section] : QString();
 }
 
 void ColorSymbolDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
