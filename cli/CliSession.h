@@ -28,7 +28,6 @@ public:
 
     // Messages about catalogue files that were skipped while loading.
     const QStringList& warnings() const { return m_warnings; }
-    const GeneralSettings& general() const { return m_general; }
 
 private:
     SettingsStore m_store;

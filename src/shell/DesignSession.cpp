@@ -15,11 +15,11 @@ DesignSession::DesignSession(SettingsStore& store, GeneralSettings& general, Pro
 
 std::unique_ptr<Design> DesignSession::freshDesign(QStringList* messages)
 {
-    m_installFolder = Startup::installFolder(m_store);
+    const QString installFolder = Startup::installFolder(m_store);
     QList<Status> problems;
     const bool window = m_program == Program::Window;
     if (window)
-        problems = Startup::applyPendingUpdates(m_installFolder, m_store.readString(QStringLiteral("AppDataPath")));
+        problems = Startup::applyPendingUpdates(installFolder, m_store.readString(QStringLiteral("AppDataPath")));
     m_general = GeneralSettings();
     auto design = Startup::createDocument(m_store, m_general);
     TStitch& doc = design->stitch;
@@ -33,7 +33,7 @@ std::unique_ptr<Design> DesignSession::freshDesign(QStringList* messages)
         m_fontReported = true;
     }
     *messages += Startup::loadCatalogues(*design);
-    doc.InstallPath = m_installFolder;
+    doc.InstallPath = installFolder;
     m_store.sync();
     return design;
 }

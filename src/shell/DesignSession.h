@@ -51,12 +51,9 @@ public:
     // The name of a design read from `fileName`: its extension replaced by ".qmk".
     static QString nameAfterOpening(const QString& fileName);
 
-    const QString& installFolder() const { return m_installFolder; }
-
 private:
     SettingsStore& m_store;
     GeneralSettings& m_general;
     Program m_program;
-    QString m_installFolder;
     bool m_fontReported = false;
 };

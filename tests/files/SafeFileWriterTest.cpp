@@ -1,11 +1,10 @@
 // A failed save names its real cause and leaves the old file whole.
 #include "files/SafeFileWriter.h"
+#include "support/FileSizeLimit.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 QByteArray bytesOf(const QString& file)
@@ -13,30 +12,6 @@ QByteArray bytesOf(const QString& file)
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Files may grow to `limit` bytes while it lives: a write past it fails as a full disk does,
-// mid-way through the bytes, with an error number of its own.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = m_old;
-        small.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 } // namespace
 
 TEST(SafeFileWriter, AFailedSaveNamesTheSystemsReasonAndKeepsTheOldFile)

@@ -180,6 +180,19 @@ TEST_F(TFMainFileTest, NewEmptyDesignHasTheChosenSizeAndStartsUnsaved)
     EXPECT_EQ(main->design().width(), 80);
 }
 
+TEST_F(TFMainFileTest, SavingWhenAskedAboutUnsavedChangesNamesTheFileLikeSaveAs)
+{
+    stitch(2, 3);
+    dialogs->answers = {Answer::Yes};
+    dialogs->saveNames = {dir.filePath(QStringLiteral("asked"))};
+    ASSERT_TRUE(main->design().stitch.Check(*main));
+    const QString file = dir.filePath(QStringLiteral("asked.qmk"));
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(main->design().stitch.filename(), file);
+    EXPECT_TRUE(main->design().stitch.fileSaved());
+    EXPECT_EQ(main->general().recentFiles.first(), file);
+}
+
 TEST(TFMainStartup, AMissingCommandLineFileIsToldOverTheEmptyDesign)
 {
     QTemporaryDir dir;
