@@ -1,18 +1,11 @@
 // A failed save names its real cause and leaves the old file whole.
 #include "files/SafeFileWriter.h"
 #include "support/FileSizeLimit.h"
+#include "support/QmkTestFiles.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-QByteArray bytesOf(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 TEST(SafeFileWriter, AFailedSaveNamesTheSystemsReasonAndKeepsTheOldFile)
 {
@@ -44,7 +37,7 @@ TEST(SafeFileWriter, AFailedSaveNamesTheSystemsReasonAndKeepsTheOldFile)
         }
         ASSERT_FALSE(saved);
         EXPECT_TRUE(saved.text().endsWith(QString::fromLatin1(c.reason))) << saved.text().toStdString();
-        EXPECT_EQ(bytesOf(file), QByteArray("the old design"));
+        EXPECT_EQ(QmkTestFiles::readFile(file), QByteArray("the old design"));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("design.qmk")}) << "no temporary left";
 }
