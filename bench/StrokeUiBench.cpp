@@ -30,6 +30,7 @@ class LargeDesignDialogs : public MainDialogs
 public:
     Answer ask(const QString&) override { return Answer::No; }
     void inform(const QString&) override {}
+    void warn(const QString&) override {}
     QString openFileName(const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     int chooseApplicationMode() override { return -1; }

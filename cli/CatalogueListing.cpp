@@ -1,9 +1,15 @@
 #include "CatalogueListing.h"
 #include "CliArguments.h"
 #include "CliDelegate.h"
+#include "CliSession.h"
+#include "CommandProcessor.h"
+#include "model/Design.h"
+#include <QJsonArray>
 #include <QJsonDocument>
 
-std::optional<bool> CatalogueListing::jsonOption(const QString& command, const QStringList& arguments, CliDelegate& delegate)
+namespace {
+// Whether --json was given; nullopt after reporting wrong usage of `command`.
+std::optional<bool> jsonOption(const QString& command, const QStringList& arguments, CliDelegate& delegate)
 {
     QString error;
     const std::optional<CliArguments> args = CliArguments::parse(arguments, {}, {QStringLiteral("--json")}, &error);
@@ -15,14 +21,26 @@ std::optional<bool> CatalogueListing::jsonOption(const QString& command, const Q
     }
     return args->has(QStringLiteral("--json"));
 }
+} // namespace
 
-void CatalogueListing::reportSkipped(const QStringList& messages, CliDelegate& delegate)
+int CatalogueListing::run(const QString& command, const QStringList& arguments, CliDelegate& delegate,
+    const std::function<QList<Entry>(const Design& design)>& entries)
 {
-    for (const QString& m : messages)
+    const std::optional<bool> json = jsonOption(command, arguments, delegate);
+    if (!json)
+        return CommandProcessor::Usage;
+    CliSession session;
+    const auto design = session.freshDesign();
+    for (const QString& m : session.warnings())
         delegate.err(QStringLiteral("threadwright-cli: skipped: %1").arg(m));
-}
-
-void CatalogueListing::printJson(const QJsonArray& array, CliDelegate& delegate)
-{
-    delegate.out(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
+    QJsonArray array;
+    for (const Entry& entry : entries(*design)) {
+        if (*json)
+            array.append(entry.json);
+        else
+            delegate.out(entry.line);
+    }
+    if (*json)
+        delegate.out(QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented)));
+    return CommandProcessor::Success;
 }

@@ -1,14 +1,16 @@
 #pragma once
+#include "shell/DesignSession.h"
 #include "shell/GeneralSettings.h"
+#include "shell/SettingsStore.h"
 #include <QStringList>
 #include <memory>
 
 class CliDelegate;
 class Design;
 
-// What every command that works on designs starts from: the settings (honouring
-// THREADWRIGHT_CONFIG_DIR), the language and the catalogues of palettes and symbol sets,
-// exactly as the program's start-up initialisation makes them, with the symbol font registered.
+// What every command that works on designs starts from: the window's start-up, opening and
+// saving (DesignSession) over the settings file (honouring THREADWRIGHT_CONFIG_DIR), leaving
+// any updates waiting in the install folder alone.
 class CliSession
 {
 public:
@@ -21,11 +23,15 @@ public:
     // the error has been reported and `exitCode` is set; the result is null then.
     std::unique_ptr<Design> openDesign(const QString& fileName, CliDelegate& delegate, int* exitCode);
 
+    // Writes the design; a failure is reported and false returned.
+    bool save(Design& design, const QString& fileName, CliDelegate& delegate);
+
     // Messages about catalogue files that were skipped while loading.
     const QStringList& warnings() const { return m_warnings; }
-    const GeneralSettings& general() const { return m_general; }
 
 private:
+    SettingsStore m_store;
     GeneralSettings m_general;
+    DesignSession m_session;
     QStringList m_warnings;
 };

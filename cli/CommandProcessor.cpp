@@ -2,6 +2,7 @@
 #include "CliCommands.h"
 #include "CliDelegate.h"
 #include "shell/Paths.h"
+#include <QFileInfo>
 
 QString CommandProcessor::helpText() const
 {
@@ -34,7 +35,13 @@ int CommandProcessor::run(const QStringList& arguments)
     if (data >= 0) {
         if (data + 1 >= args.size())
             return usageError(QStringLiteral("--data needs a folder"));
-        Paths::setDataFolder(args[data + 1]);
+        const QString folder = args[data + 1];
+        if (!QFileInfo(folder).isDir())
+            return usageError(QStringLiteral("--data: the folder %1 does not exist").arg(folder));
+        if (!Paths::holdsCatalogues(folder))
+            return usageError(QStringLiteral("--data: the folder %1 holds no palettes (palettes/*.ctb) "
+                                             "and no symbol sets (characters/*.chr)").arg(folder));
+        Paths::setDataFolder(folder);
         args.remove(data, 2);
     }
     if (args.isEmpty())

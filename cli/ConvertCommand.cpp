@@ -6,7 +6,6 @@
 #include "conversion/ConversionChoices.h"
 #include "conversion/PictureConversion.h"
 #include "conversion/PictureLoader.h"
-#include "files/QmkWriter.h"
 #include "model/Design.h"
 #include "model/DesignLimits.h"
 #include <QRegularExpression>
@@ -63,6 +62,25 @@ std::optional<ConversionChoices> choicesFrom(const CliArguments& args, QString* 
     c.symbols = args.value(QStringLiteral("--symbols"));
     return c;
 }
+// Asking for more colours than the symbol set can mark, or than the "maxColors" setting allows,
+// gives fewer colours: the user is told which bound held.
+void warnAboutColourCap(const ConversionChoices& choices, const PictureConversion& conversion, int setting,
+    CliDelegate& delegate)
+{
+    if (!choices.maxColors)
+        return;
+    const int symbols = conversion.symbolCount();
+    const int cap = std::min(symbols, setting);
+    if (*choices.maxColors <= cap)
+        return;
+    const QString bound = symbols <= setting
+        ? QStringLiteral("the symbol set \"%1\" can mark only %2 colours").arg(conversion.symbolSetName()).arg(symbols)
+        : QStringLiteral("the maxColors setting allows only %1 colours").arg(setting);
+    delegate.err(QStringLiteral("threadwright-cli: warning: --max-colors %1 is capped at %2: %3")
+                     .arg(*choices.maxColors)
+                     .arg(cap)
+                     .arg(bound));
+}
 } // namespace
 
 QString ConvertCommand::synopsis() const
@@ -110,14 +128,13 @@ int ConvertCommand::run(const QStringList& arguments, CliDelegate& delegate)
     if (!status)
         return failed(status);
     PictureSource.Clear();
+    warnAboutColourCap(*choices, conversion, design->stitch.maxColors, delegate);
     status = conversion.buildDesign(*design);
     design->stitch.Deltas.clear();
     if (!status)
         return failed(status);
-    design->stitch.setFilename(output);
-    status = SaveQMK(*design, output);
-    if (!status)
-        return failed(status);
+    if (!session.save(*design, output, delegate))
+        return CommandProcessor::Failed;
     delegate.out(QStringLiteral("%1 -> %2 (%3 x %4 cells, %5 colours of %6, symbols %7)\n")
                      .arg(args->positional().first(), output)
                      .arg(design->width())

@@ -1,7 +1,7 @@
 #pragma once
 #include "CliCommand.h"
 
-// `info DESIGN [--json]`: reads a design file with the program's own loader and prints its
+// `info DESIGN [--json]`: opens a design file as the window does and prints its
 // summary. --json prints one object: width, height, palette, symbol_set, font, background,
 // title, comment, stitch_length, back_stitch_length, base_length, used_colors, back_stitches,
 // french_knots, rhodes, and colors (the used colours in palette order, each with id, name,

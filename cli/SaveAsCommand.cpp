@@ -3,9 +3,7 @@
 #include "CliDelegate.h"
 #include "CliSession.h"
 #include "CommandProcessor.h"
-#include "files/DesignFiles.h"
 #include "files/OxsWriter.h"
-#include "files/QmkWriter.h"
 #include "model/Design.h"
 #include <QFileInfo>
 
@@ -15,27 +13,31 @@ QString SaveAsCommand::synopsis() const
 }
 
 namespace {
-using Writer = Status (*)(Design& design, const QString& fileName);
+enum class Output { None, Qmk, Oxs };
 
-Status saveOxs(Design& design, const QString& fileName)
+// The writer for the output's extension; None for one no writer makes.
+Output outputFor(const QString& fileName)
 {
-    return SaveOXS(design, fileName);
-}
-
-Status saveQmk(Design& design, const QString& fileName)
-{
-    return SaveQMK(design, fileName);
-}
-
-// The writer for the output's extension, or null for one no writer makes.
-Writer writerFor(const QString& output)
-{
-    const QString extension = QFileInfo(output).suffix().toLower();
+    const QString extension = QFileInfo(fileName).suffix().toLower();
     if (extension == QLatin1String("qmk"))
-        return saveQmk;
+        return Output::Qmk;
     if (extension == QLatin1String("oxs"))
-        return saveOxs;
-    return nullptr;
+        return Output::Oxs;
+    return Output::None;
+}
+
+// An exported chart leaves the design's own name and saved state alone, as the window's export
+// does; a design file goes through the one save path.
+bool write(CliSession& session, Design& design, const QString& fileName, CliDelegate& delegate)
+{
+    if (outputFor(fileName) == Output::Qmk)
+        return session.save(design, fileName, delegate);
+    const Status saved = SaveOXS(design, fileName);
+    if (!saved)
+        delegate.err(QStringLiteral("threadwright-cli: %1").arg(saved.text([&design](const QString& text) {
+            return design.stitch.translate(text);
+        })));
+    return bool(saved);
 }
 } // namespace
 
@@ -45,7 +47,7 @@ int SaveAsCommand::run(const QStringList& arguments, CliDelegate& delegate)
     const std::optional<CliArguments> args = CliArguments::parse(arguments, {}, {}, &error);
     if (args && args->positional().size() != 2)
         error = QStringLiteral("needs a design file and an output file");
-    else if (args && !writerFor(args->positional().at(1)))
+    else if (args && outputFor(args->positional().at(1)) == Output::None)
         error = QStringLiteral("the output file must end in .qmk or .oxs");
     if (!error.isEmpty()) {
         delegate.err(QStringLiteral("threadwright-cli save-as: %1 (see threadwright-cli --help)").arg(error));
@@ -54,20 +56,12 @@ int SaveAsCommand::run(const QStringList& arguments, CliDelegate& delegate)
     const QString input = args->positional().at(0);
     const QString output = args->positional().at(1);
     CliSession session;
-    const auto design = session.freshDesign();
-    const auto translate = [&](const QString& text) { return design->stitch.translate(text); };
-    const DesignFiles::LoadResult loaded = DesignFiles::load(input, *design);
-    if (!loaded.status) {
-        delegate.err(QStringLiteral("threadwright-cli: %1").arg(loaded.status.text(translate)));
+    int exitCode = CommandProcessor::Success;
+    const auto design = session.openDesign(input, delegate, &exitCode);
+    if (!design)
+        return exitCode;
+    if (!write(session, *design, output, delegate))
         return CommandProcessor::Failed;
-    }
-    for (const Status& warning : loaded.warnings)
-        delegate.err(QStringLiteral("threadwright-cli: warning: %1").arg(warning.text(translate)));
-    const Status saved = writerFor(output)(*design, output);
-    if (!saved) {
-        delegate.err(QStringLiteral("threadwright-cli: %1").arg(saved.text(translate)));
-        return CommandProcessor::Failed;
-    }
     delegate.out(QStringLiteral("%1 -> %2 (%3 x %4 cells, %5 colours used)\n")
                      .arg(input, output)
                      .arg(design->width())

@@ -1,9 +1,7 @@
 #include "SymbolsCommand.h"
 #include "CatalogueListing.h"
-#include "CliDelegate.h"
-#include "CliSession.h"
-#include "CommandProcessor.h"
 #include "model/Design.h"
+#include <QJsonArray>
 #include <QJsonObject>
 
 namespace {
@@ -30,21 +28,14 @@ QString SymbolsCommand::synopsis() const
 
 int SymbolsCommand::run(const QStringList& arguments, CliDelegate& delegate)
 {
-    const std::optional<bool> json = CatalogueListing::jsonOption(name(), arguments, delegate);
-    if (!json)
-        return CommandProcessor::Usage;
-    CliSession session;
-    const auto design = session.freshDesign();
-    CatalogueListing::reportSkipped(session.warnings(), delegate);
-
-    QJsonArray array;
-    for (const auto& [name, info] : design->stitch.characters) {
-        if (*json)
-            array.append(setJson(info));
-        else
-            delegate.out(QStringLiteral("%1\t%2 symbols\t%3\t%4\n").arg(name).arg(info.characters.size()).arg(info.fontName, info.fileName));
-    }
-    if (*json)
-        CatalogueListing::printJson(array, delegate);
-    return CommandProcessor::Success;
+    return CatalogueListing::run(name(), arguments, delegate, [](const Design& design) {
+        QList<CatalogueListing::Entry> entries;
+        for (const auto& [name, info] : design.stitch.characters) {
+            entries.append({setJson(info), QStringLiteral("%1\t%2 symbols\t%3\t%4\n")
+                                               .arg(name)
+                                               .arg(info.characters.size())
+                                               .arg(info.fontName, info.fileName)});
+        }
+        return entries;
+    });
 }

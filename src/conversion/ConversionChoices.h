@@ -16,7 +16,7 @@ struct ConversionChoices
     QSize size;            // when valid, this size instead of the size rule
     QString palette;       // palette key; empty: the document's default palette
     QString symbols;       // symbol set name; empty: the document's default set
-    std::optional<int> maxColors; // the typed maximum; none: what step 4 proposes
+    std::optional<int> maxColors; // the typed maximum; none: what the palette page proposes
     DitherMethod dithering = DitherMethod::None;
     int ditherLevel = 0;   // position of the dithering-level slider, 0..100
 };

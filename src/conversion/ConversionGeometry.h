@@ -5,7 +5,7 @@
 #include <QRectF>
 #include <QSize>
 
-// The crop of step 1 and the size rule of step 3 of the conversion.
+// The crop of the conversion's first page and the size rule of its size page.
 namespace ConversionGeometry {
 // The crop in whole pixels: rnd of each edge of the selection (halves to even).
 QRect cropRect(const QRectF& SelectionRect);

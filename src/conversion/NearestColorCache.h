@@ -1,6 +1,6 @@
 #pragma once
 #include "model/ColorDistance.h"
-#include <vector>
+#include "imaging/ColorKeyTable.h"
 
 // NearestColor over one fixed table for a pass that asks about the same colours again and
 // again (dithering asks once per pixel): the answers of the exact search, remembered per colour.
@@ -14,8 +14,5 @@ public:
 
 private:
     NearestColorSearch m_search;
-    std::vector<TColorRef> m_keys; // kEmpty where nothing is stored
-    std::vector<TColorRef> m_values;
-    size_t m_mask = 0;
-    size_t m_stored = 0;
+    ColorKeyTable<TColorRef> m_answers;
 };

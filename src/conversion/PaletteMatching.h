@@ -8,7 +8,7 @@
 // ranked by the pixels they received, the most used ones up to a maximum stay, and every pixel
 // is drawn with the kept colour nearest to its palette match.
 //
-// The order the wizard's step 4 runs it in (the dithered variant is in Dithering):
+// The order the wizard's palette page runs it in (the dithered variant is in Dithering):
 //   loadUsedColors (after "Set size")
 //   paletteChange: copyPalette, matchPalette, DrawImageWithPalette, MaxColorsPossible
 //   chooseMaxColors ("Set used colors"), then recompute(MaxColorsChosen)

@@ -15,11 +15,11 @@ class TStitch;
 // and holds the rasters it shows; `run` makes every step at once with the choices given, which
 // is what the command line does. Either way the same choices give the same design.
 //
-//   step 1/2  crop (ResamplePreAdjustments), adjust (BrightnessChange)
-//   step 3    resize ("Set size"; counts the picture colours)
-//   step 4    choosePalette (ComboPalettesChange), setUsedColors ("Set used colors"),
-//             recompute (dithering list and level changes)
-//   finish    buildDesign
+//   crop and adjustment pages  crop (ResamplePreAdjustments), adjust (BrightnessChange)
+//   size page                  resize ("Set size"; counts the picture colours)
+//   palette page               choosePalette (ComboPalettesChange), setUsedColors ("Set used
+//                              colors"), recompute (dithering list and level changes)
+//   finish                     buildDesign
 //
 // The document gives the catalogues, the "maxColors" setting and the Deltas list.
 class PictureConversion
@@ -51,6 +51,8 @@ public:
     double LevelDithering() const;
     const QString& paletteName() const { return m_palette; }
     const QString& symbolSetName() const { return m_symbols.Name; }
+    // How many colours the chosen symbol set can mark: no design gets more.
+    int symbolCount() const { return int(m_symbols.characters.size()); }
 
     TRGBMatrix Matrix;
     TBitmap32 preAdjustmentsBitmap;

@@ -1,6 +1,6 @@
 #pragma once
 
-// The tool of the work view. The ordinal values are the program's own and are kept.
+// The tool of the work view. The ordinal values are fixed: tool tables and settings index by them.
 enum TMode {
     modNone,
     modSelection,

@@ -1,11 +1,11 @@
 #include "model/Translatable.h"
 #include "files/BoundedReader.h"
+#include "files/TwoThreads.h"
+#include "imaging/HugePages.h"
 #include "model/Windows1252.h"
 #include <QFile>
 #include <QtEndian>
 #include <cstring>
-#include <system_error>
-#include <thread>
 
 namespace {
 Status tooLarge(const QString& fileName)
@@ -79,6 +79,7 @@ Status BoundedReader::readAll(QIODevice& device, const QString& fileName, QByteA
         return tooLarge(fileName);
     // Exactly the size needed: growing an empty array would reserve room to spare.
     bytes = QByteArray(qMax<qint64>(left, 0), Qt::Uninitialized);
+    adviseHugePages(bytes.data(), size_t(bytes.size()));
     return readRange(device, fileName, device.pos(), left, bytes.data());
 }
 
@@ -88,24 +89,18 @@ Status BoundedReader::readFile(const QString& fileName, QByteArray& bytes)
     if (!file.open(QIODevice::ReadOnly))
         return unreadable(fileName, file.errorString());
     const qint64 size = file.size();
-    if (size < kBytesForTwoThreads || size > kMaxInputBytes || std::thread::hardware_concurrency() < 2)
+    if (size < kBytesForTwoThreads || size > kMaxInputBytes || !twoThreadsAvailable())
         return readAll(file, fileName, bytes);
     // A large file comes in two halves read at the same time: copying from the system's file
     // cache is bound by what one core can copy.
     bytes = QByteArray(size, Qt::Uninitialized);
     char* data = bytes.data();
+    adviseHugePages(data, size_t(size));
     const qint64 half = size / 2;
+    Status first;
     Status second;
-    const auto readLower = [&] { second = readRange(fileName, half, size - half, data + half); };
-    std::thread lower;
-    try {
-        lower = std::thread(readLower);
-    } catch (const std::system_error&) {
-        readLower();
-    }
-    const Status first = readRange(file, fileName, 0, half, data);
-    if (lower.joinable())
-        lower.join();
+    runOnTwoThreads([&] { second = readRange(fileName, half, size - half, data + half); },
+        [&] { first = readRange(file, fileName, 0, half, data); });
     if (!first)
         return first;
     return second;

@@ -2,13 +2,12 @@
 #include "files/QmkLoader.h"
 #include "files/QmkFile.h"
 #include "files/QmkReader.h"
+#include "files/TwoThreads.h"
 #include "model/ColorUsage.h"
 #include "model/Design.h"
 #include "model/SymbolSetLoader.h"
 #include <algorithm>
 #include <cstring>
-#include <system_error>
-#include <thread>
 
 namespace {
 // The drawing colour until the colour table gives one: no colour has been chosen yet.
@@ -272,28 +271,24 @@ ColorUsage::LayerCounts QmkLoader::applyRecord(const qmkFile& file, Design& desi
     doc.BackGroundColor = color32FromColorRef(TColorRef(file.bg));
     const std::vector<TColor32> pixels = cellPixels(file, doc.BackGroundColor);
     const size_t named = namedPositions(file);
-    const bool twoThreads =
-        5 * qint64(file.width) * file.height >= kCellsForTwoThreads && std::thread::hardware_concurrency() > 1;
+    const bool twoThreads = 5 * qint64(file.width) * file.height >= kCellsForTwoThreads && twoThreadsAvailable();
     const int parts = twoThreads ? 2 : 1;
     LayerFill cross(design.CrossLayer, file.width, file.height, file.Pixels, pixels, named, parts);
     LayerFill quarters(design.QuarterLayer, 2 * file.width, 2 * file.height, file.QuarterStitchesPixels, pixels, named, parts);
-    const auto fillLower = [&] {
-        cross.fill(1);
-        quarters.fill(1);
+    const auto fillUpper = [&] {
+        cross.fill(0);
+        quarters.fill(0);
     };
-    std::thread lower;
     if (twoThreads) {
-        // Without a thread to be had, the lower half is filled here as well.
-        try {
-            lower = std::thread(fillLower);
-        } catch (const std::system_error&) {
-            fillLower();
-        }
+        runOnTwoThreads(
+            [&] {
+                cross.fill(1);
+                quarters.fill(1);
+            },
+            fillUpper);
+    } else {
+        fillUpper();
     }
-    cross.fill(0);
-    quarters.fill(0);
-    if (lower.joinable())
-        lower.join();
     const ColorUsage::LayerCounts counted = countsOf(file, cross.counts(), quarters.counts());
     appendLists(file, design);
 

@@ -2,6 +2,7 @@
 #include "files/QmkWriter.h"
 #include "files/QmkFile.h"
 #include "files/SafeFileWriter.h"
+#include "imaging/ColorKeyTable.h"
 #include "model/Design.h"
 #include "model/Windows1252.h"
 #include <QBuffer>
@@ -74,84 +75,10 @@ private:
     QByteArray m_bytes;
 };
 
-// Cell key -> colour position, for every cell of a large design: open addressing over a
-// power-of-two table small enough to stay in the processor's cache. Keys are 25-bit (see
-// QmkEncoder::keyOf), so the empty-slot marker is never a key.
-class OrdTable
-{
-public:
-    static constexpr qint32 kMissing = std::numeric_limits<qint32>::min();
-
-    explicit OrdTable(int expected) { resize(std::bit_ceil(unsigned(qMax(16, 8 * expected)))); }
-
-    void insert(quint32 key, qint32 ord)
-    {
-        if (2 * (m_count + 1) > m_slots.size())
-            grow();
-        size_t i = (key * kMultiplier) >> m_shift;
-        while (m_slots[i].key != kEmpty && m_slots[i].key != key)
-            i = (i + 1) & m_mask;
-        m_count += m_slots[i].key == kEmpty ? 1 : 0;
-        m_slots[i] = {key, ord};
-    }
-
-    // A slot holds its key and position side by side: one memory access per look-up.
-    struct Slot
-    {
-        quint32 key;
-        qint32 ord;
-    };
-
-    // A read-only look at the table for a hot loop: plain values the compiler keeps in
-    // registers. Valid until the next insert.
-    struct View
-    {
-        const Slot* slots;
-        size_t mask;
-        int shift;
-
-        // The position of a key, or kMissing.
-        qint32 find(quint32 key) const
-        {
-            for (size_t i = (key * kMultiplier) >> shift;; i = (i + 1) & mask) {
-                const Slot s = slots[i];
-                if (s.key == key)
-                    return s.ord;
-                if (s.key == kEmpty)
-                    return kMissing;
-            }
-        }
-    };
-
-    View view() const { return {m_slots.data(), m_mask, m_shift}; }
-
-private:
-    static constexpr quint32 kEmpty = 0xFFFFFFFFu;
-    static constexpr quint32 kMultiplier = 0x9E3779B1u;
-
-    void resize(unsigned capacity)
-    {
-        m_slots.assign(capacity, {kEmpty, kMissing});
-        m_mask = capacity - 1;
-        m_shift = 32 - std::countr_zero(capacity);
-        m_count = 0;
-    }
-
-    void grow()
-    {
-        const std::vector<Slot> old = std::move(m_slots);
-        resize(unsigned(old.size()) * 2);
-        for (const Slot& s : old) {
-            if (s.key != kEmpty)
-                insert(s.key, s.ord);
-        }
-    }
-
-    std::vector<Slot> m_slots;
-    size_t m_mask = 0;
-    int m_shift = 0;
-    size_t m_count = 0;
-};
+// Cell key -> colour position, for every cell of a large design. Keys are 25-bit (see
+// QmkEncoder::keyOf), so this marker is never a key.
+constexpr quint32 kNoKey = 0xFFFFFFFFu;
+using OrdTable = ColorKeyTable<qint32>;
 
 // The colour block: the design's colours in palette order, then nameless entries for stitch
 // colours the table lacks.
@@ -178,11 +105,11 @@ public:
         , m_raster(raster)
         , m_excerpt(excerpt)
         , m_block(block)
-        , m_ords(block.size())
+        , m_ords(kNoKey, 4 * size_t(block.size())) // a sparse table keeps the probes short
         , m_empty(design.stitch.BackGroundColor)
         , m_origin(excerpt ? 2 * cells.topLeft() : QPoint())
     {
-        m_ords.insert(keyOf(m_empty, m_empty), -1);
+        *m_ords.insert(keyOf(m_empty, m_empty)) = -1;
     }
 
     bool write(QIODevice& out);
@@ -263,14 +190,14 @@ QByteArray QmkEncoder::colors()
         b.str(info.colorID);
         b.i32(qint32(color));
         b.i32(info.charID);
-        m_ords.insert(stitchPixel(color), ord++); // a stitch's key: its pixel without alpha
+        *m_ords.insert(stitchPixel(color)) = ord++; // a stitch's key: its pixel without alpha
     }
     for (TColorRef color : m_block.extra) {
         b.str(QString());
         b.str(QString());
         b.i32(qint32(color));
         b.i32(-1);
-        m_ords.insert(stitchPixel(color), ord++);
+        *m_ords.insert(stitchPixel(color)) = ord++;
     }
     return b.bytes();
 }
@@ -279,7 +206,7 @@ qint32 QmkEncoder::ordOfNewColor(TColor32 pixel)
 {
     const qint32 ord = qint32(m_block.size() + m_missing.size());
     m_missing.push_back(colorRefFromColor32(pixel));
-    m_ords.insert(keyOf(pixel, m_empty), ord);
+    *m_ords.insert(keyOf(pixel, m_empty)) = ord;
     return ord;
 }
 
@@ -288,10 +215,10 @@ qint32 QmkEncoder::ordOfNewColor(TColor32 pixel)
 int encodeRun(const TColor32* line, int count, TColor32 empty, OrdTable::View table, qint32* out)
 {
     for (int x = 0; x < count; ++x) {
-        const qint32 ord = table.find(QmkEncoder::keyOf(line[x], empty));
-        if (ord == OrdTable::kMissing)
+        const qint32* ord = table.find(QmkEncoder::keyOf(line[x], empty));
+        if (!ord)
             return x;
-        out[x] = ord;
+        out[x] = *ord;
     }
     return count;
 }

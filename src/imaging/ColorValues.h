@@ -41,6 +41,9 @@ constexpr TColor32 stitchPixel(TColorRef c)
     return (TColor32(redOf(c)) << 16) | (TColor32(greenOf(c)) << 8) | TColor32(blueOf(c));
 }
 
+// A value no layer pixel ever holds: stitches have alpha 0 and the background is opaque.
+constexpr TColor32 kNoLayerPixel = 0x7F000000u;
+
 // Colour of a thread colour value as the QRgb that Qt paints with (opaque).
 constexpr quint32 rgbOf(TColorRef c) { return color32FromColorRef(c); }
 

@@ -1,4 +1,5 @@
 #include "imaging/TBitmap32.h"
+#include "imaging/HugePages.h"
 #include <algorithm>
 #include <new>
 
@@ -17,6 +18,7 @@ void TBitmap32::SetSize(int width, int height)
     m_image = QImage(width, height, QImage::Format_ARGB32);
     if (m_image.isNull())
         throw std::bad_alloc();
+    adviseHugePages(m_image.bits(), size_t(m_image.sizeInBytes()));
 }
 
 void TBitmap32::fill(TColor32 value)

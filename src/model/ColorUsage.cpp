@@ -1,4 +1,5 @@
 #include "model/ColorUsage.h"
+#include "imaging/ColorKeyTable.h"
 #include "model/Design.h"
 #include "model/DesignListener.h"
 #include <vector>
@@ -40,98 +41,31 @@ void ColorUsage::colorBecameUnused(Design& design, TColorRef color, bool resort)
 }
 
 namespace {
-// Counts the pixels of the layers by their stored value in an open-addressing table: a large
-// design has millions of stitched cells but a few hundred colours, so each cell costs one probe,
-// and the colour table is consulted once per distinct value afterwards.
-class PixelCounts
+// Counts the pixels of a layer by their stored value: a large design has millions of stitched
+// cells but a few hundred colours, so each cell costs one probe, and the colour table is
+// consulted once per distinct value afterwards.
+void countLayer(const TBitmap32& layer, TColor32 background, std::vector<std::pair<TColorRef, qint64>>& counted)
 {
-public:
-    PixelCounts() : m_keys(kStartSize, kFree), m_counts(kStartSize, 0) {}
-
-    void countLayer(const TBitmap32& layer, TColor32 background)
-    {
-        const int width = layer.width();
-        const int height = layer.height();
-        for (int y = 0; y < height; ++y) {
-            const TColor32* line = layer.constScanLine(y);
-            for (int x = 0; x < width; ++x) {
-                if (line[x] != background)
-                    add(line[x]);
-            }
+    ColorKeyTable<qint64> counts(kNoLayerPixel, 512);
+    const int width = layer.width();
+    const int height = layer.height();
+    for (int y = 0; y < height; ++y) {
+        const TColor32* line = layer.constScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            if (line[x] != background)
+                ++*counts.insert(line[x]);
         }
     }
-
-    // Calls f(value, count) for every value counted.
-    template <typename F>
-    void forEach(F f) const
-    {
-        for (size_t i = 0; i < m_keys.size(); ++i) {
-            if (m_keys[i] != kFree)
-                f(m_keys[i], m_counts[i]);
-        }
-    }
-
-private:
-    // No stored pixel has this value: stitches have alpha 0 and the background is opaque.
-    static constexpr TColor32 kFree = 0x7F000000u;
-    static constexpr size_t kStartSize = 1024;
-
-    size_t slotOf(TColor32 value) const { return size_t((value * 2654435761u) >> 8) & (m_keys.size() - 1); }
-
-    void add(TColor32 value)
-    {
-        size_t slot = slotOf(value);
-        while (m_keys[slot] != value) {
-            if (m_keys[slot] == kFree) {
-                if (4 * (m_used + 1) > 3 * m_keys.size()) {
-                    grow();
-                    add(value);
-                    return;
-                }
-                m_keys[slot] = value;
-                ++m_used;
-                break;
-            }
-            slot = (slot + 1) & (m_keys.size() - 1);
-        }
-        ++m_counts[slot];
-    }
-
-    void grow()
-    {
-        std::vector<TColor32> keys(m_keys.size() * 2, kFree);
-        std::vector<qint64> counts(m_keys.size() * 2, 0);
-        keys.swap(m_keys);
-        counts.swap(m_counts);
-        m_used = 0;
-        for (size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i] == kFree)
-                continue;
-            size_t slot = slotOf(keys[i]);
-            while (m_keys[slot] != kFree)
-                slot = (slot + 1) & (m_keys.size() - 1);
-            m_keys[slot] = keys[i];
-            m_counts[slot] = counts[i];
-            ++m_used;
-        }
-    }
-
-    std::vector<TColor32> m_keys;
-    std::vector<qint64> m_counts;
-    size_t m_used = 0;
-};
+    counts.forEach([&](TColor32 value, qint64 n) { counted.emplace_back(colorRefFromColor32(value), n); });
+}
 } // namespace
 
 int ColorUsage::CalcColorUsage(Design& design)
 {
     LayerCounts counted;
     const TColor32 background = design.stitch.BackGroundColor;
-    PixelCounts crossPixels;
-    crossPixels.countLayer(design.CrossLayer, background);
-    crossPixels.forEach([&](TColor32 value, qint64 n) { counted.cross.emplace_back(colorRefFromColor32(value), n); });
-    PixelCounts quarterPixels;
-    quarterPixels.countLayer(design.QuarterLayer, background);
-    quarterPixels.forEach([&](TColor32 value, qint64 n) { counted.quarters.emplace_back(colorRefFromColor32(value), n); });
+    countLayer(design.CrossLayer, background, counted.cross);
+    countLayer(design.QuarterLayer, background, counted.quarters);
     return CalcColorUsage(design, counted);
 }
 

@@ -6,7 +6,14 @@
 
 namespace DesignLimits {
 constexpr int kMaxSide = 32767;
+#ifdef THREADWRIGHT_FUZZ_LIMITS
+// Fuzz builds: a file may still claim any size, but building layers for millions of cells would
+// hold every input for a tenth of a second; a small bound keeps thousands of inputs a second
+// going through the same checks.
+constexpr qint64 kMaxCells = 65536;
+#else
 constexpr qint64 kMaxCells = 16777216;
+#endif
 
 constexpr bool sizeAllowed(qint64 width, qint64 height)
 {

@@ -1,6 +1,6 @@
 #pragma once
-// The plain records of a design. Field names are the program's own and are kept in every
-// subsystem, file format and window.
+// The plain records of a design. Every subsystem, file format and window uses these field
+// names, so one name means one value everywhere.
 #include "imaging/ColorValues.h"
 #include "model/OrderedMap.h"
 #include <QPoint>

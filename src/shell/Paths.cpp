@@ -31,6 +31,15 @@ void Paths::setDataFolder(const QString& folder)
     overrideFolder() = folder.isEmpty() ? QString() : withSeparator(QDir(folder).absolutePath());
 }
 
+bool Paths::holdsCatalogues(const QString& folder)
+{
+    const auto holds = [&folder](const char* subfolder, const char* pattern) {
+        const QDir dir(folder + QLatin1Char('/') + QLatin1String(subfolder));
+        return !dir.entryList({QLatin1String(pattern)}, QDir::Files).isEmpty();
+    };
+    return holds("palettes", "*.ctb") || holds("characters", "*.chr");
+}
+
 QString Paths::dataFolder()
 {
     if (!overrideFolder().isEmpty())

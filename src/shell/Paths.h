@@ -9,6 +9,9 @@ namespace Paths {
 QString dataFolder();
 // Overrides the search (the command-line program's --data).
 void setDataFolder(const QString& folder);
+// Whether a folder can serve as the shipped data: it holds palettes ("palettes/*.ctb") or
+// symbol sets ("characters/*.chr").
+bool holdsCatalogues(const QString& folder);
 
 // The settings file. THREADWRIGHT_CONFIG_DIR moves it (tests always set it, so no test touches
 // a real user's settings).

@@ -59,11 +59,17 @@ void SettingsStore::writeRaw(const QString& group, const QString& name, const QS
     // Drop spellings of the name that differ only in case, so one value remains.
     m_settings.beginGroup(group);
     const QStringList keys = m_settings.childKeys();
+    bool unchanged = keys.contains(name) && valueText(m_settings.value(name)) == value;
     for (const QString& k : keys) {
-        if (k != name && k.compare(name, Qt::CaseInsensitive) == 0)
+        if (k != name && k.compare(name, Qt::CaseInsensitive) == 0) {
             m_settings.remove(k);
+            unchanged = false;
+        }
     }
-    m_settings.setValue(name, value);
+    // A value written as it already stands changes nothing, so a start-up that only reads the
+    // settings does not rewrite (and flush) the file.
+    if (!unchanged)
+        m_settings.setValue(name, value);
     m_settings.endGroup();
 }
 

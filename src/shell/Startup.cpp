@@ -11,6 +11,7 @@
 #include "shell/SettingsStore.h"
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
 
 QString Startup::installFolder(SettingsStore& store)
@@ -53,6 +54,9 @@ Status Startup::loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes)
 
 bool Startup::registerSymbolFont(const QString& fontsPath)
 {
+    // Fonts exist only for a GUI application; a program that paints nothing has none to add.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return false;
     static QHash<QString, bool> registered;
     const QString file = fontsPath + QStringLiteral("VelwickArtSymbols110.ttf");
     const auto it = registered.constFind(file);

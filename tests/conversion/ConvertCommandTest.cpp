@@ -122,6 +122,21 @@ TEST_F(ConvertCommandTest, AKernelWithoutALevelDithersAtFullStrength)
     EXPECT_TRUE(design->CrossLayer == convertedInProcess(choices));
 }
 
+TEST_F(ConvertCommandTest, AColourCountAboveTheSymbolSetIsCappedWithOneWarning)
+{
+    ASSERT_EQ(run({QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--max-size"),
+                  QStringLiteral("30"), QStringLiteral("--symbols"), QStringLiteral("Letters and digits"),
+                  QStringLiteral("--max-colors"), QStringLiteral("5000")}),
+        0);
+    ASSERT_EQ(delegate.errors.size(), 1);
+    const QString warning = delegate.errors.first();
+    static const QRegularExpression cap(QStringLiteral("^threadwright-cli: warning: --max-colors 5000 is capped at (\\d+): "
+                                                       "the symbol set \"Letters and digits\" can mark only \\1 colours$"));
+    const QRegularExpressionMatch m = cap.match(warning);
+    ASSERT_TRUE(m.hasMatch()) << warning.toStdString();
+    EXPECT_LE(open(output)->stitch.usedColors(), m.captured(1).toInt());
+}
+
 TEST_F(ConvertCommandTest, WrongUsageExitsWithTwo)
 {
     const QStringList cases[] = {

@@ -167,7 +167,7 @@ TEST(DitheringTest, FillPaletteDicCountsPixelsAndGivesStrangersToTheirNearestKey
 }
 
 namespace {
-// A picture with many colours, matched to a palette as step 4 does before a recomputation.
+// A picture with many colours, matched to a palette as the palette page does before a recomputation.
 struct Matched
 {
     QList<double> deltas;

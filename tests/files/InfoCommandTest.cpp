@@ -153,3 +153,26 @@ TEST_F(DesignCommands, TheRealProgramReportsSuccessAndFailure)
     EXPECT_TRUE(stderrText.startsWith(QStringLiteral("threadwright-cli: Could not read the file"))) << stderrText.toStdString();
     EXPECT_TRUE(failed.readAllStandardOutput().isEmpty());
 }
+
+TEST_F(DesignCommands, ADataFolderWithoutCataloguesIsAUsageError)
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("fonts-only/fonts"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("empty-palettes/palettes"));
+    const struct
+    {
+        QString folder;
+        QString message;
+    } cases[] = {
+        {path(QStringLiteral("nowhere")), QStringLiteral("does not exist")},
+        {path(QStringLiteral("fonts-only")), QStringLiteral("holds no palettes")},
+        {path(QStringLiteral("empty-palettes")), QStringLiteral("holds no palettes")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder.toStdString());
+        EXPECT_EQ(delegate.run({QStringLiteral("info"), sample}, c.folder), 2);
+        ASSERT_EQ(delegate.errors.size(), 1);
+        EXPECT_TRUE(delegate.errors[0].contains(c.folder)) << delegate.errors[0].toStdString();
+        EXPECT_TRUE(delegate.errors[0].contains(c.message)) << delegate.errors[0].toStdString();
+        EXPECT_TRUE(delegate.printed.isEmpty());
+    }
+}

@@ -5,14 +5,13 @@
 #include "files/QmkReader.h"
 #include "files/QmkWriter.h"
 #include "model/ColorUsage.h"
+#include "support/FileSizeLimit.h"
 #include "support/QmkTestFiles.h"
 #include "support/TestDesigns.h"
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace QmkTestFiles;
 
@@ -299,31 +298,6 @@ TEST_F(QmkRoundTrip, StitchColoursMissingFromTheTableAreKeptWithNamelessEntries)
     EXPECT_EQ(loaded->stitch.Colors.at(0x123456).colorName, QString());
     EXPECT_EQ(loaded->stitch.Colors.at(0x123456).colorCount, 2);
 }
-
-namespace {
-// Makes writes beyond `bytes` fail (EFBIG) for as long as it lives; even root is bound by it.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-} // namespace
 
 TEST_F(QmkRoundTrip, AFailedSaveLeavesTheOldFileWholeAndTheDesignUnsaved)
 {

@@ -50,7 +50,7 @@ TEST(KernelResamplerTest, SameSizeAndWholePixelOffsetCopiesExactly)
 
     TBitmap32 part(5, 4);
     KernelResampler::Resample(source, QRect(3, 2, 5, 4), part);
-    EXPECT_TRUE(part.image() == source.image().copy(3, 2, 5, 4)) << "the crop of the wizard's step 2";
+    EXPECT_TRUE(part.image() == source.image().copy(3, 2, 5, 4)) << "the crop the wizard makes before adjusting";
 }
 
 TEST(KernelResamplerTest, UniformPictureStaysExactlyUniformAtAnySize)

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 class SettingsTest : public ::testing::Test
@@ -204,4 +205,31 @@ TEST_F(SettingsTest, RecentFilesKeepTheirNumericOrder)
     d.stitch.WriteGeneralSettings(store, general);
     EXPECT_EQ(store.readSubkeyString(QStringLiteral("LastFiles"), QStringLiteral("1")), QStringLiteral("/new.qmk"));
     EXPECT_EQ(store.readSubkeyString(QStringLiteral("LastFiles"), QStringLiteral("12")), QStringLiteral("/f12.qmk"));
+}
+
+TEST_F(SettingsTest, AStartUpThatChangesNothingLeavesTheFileAlone)
+{
+    Design first;
+    GeneralSettings general;
+    read(first, general);
+    const auto inode = [this] {
+        struct stat s{};
+        return ::stat(QFile::encodeName(file()).constData(), &s) == 0 ? s.st_ino : ino_t(0);
+    };
+    const ino_t before = inode();
+    ASSERT_NE(before, ino_t(0));
+    Design again;
+    SettingsStore store(file());
+    again.stitch.ReadGeneralSettings(store, general);
+    again.stitch.selectLanguage(again.stitch.DefaultLanguage, &store);
+    store.writeInteger(QStringLiteral("MAXCOLORS"), 500); // another spelling is a change
+    store.sync();
+    EXPECT_NE(inode(), before) << "a change is written";
+    const ino_t written = inode();
+    Design third;
+    SettingsStore unchanged(file());
+    third.stitch.ReadGeneralSettings(unchanged, general);
+    third.stitch.selectLanguage(third.stitch.DefaultLanguage, &unchanged);
+    unchanged.sync();
+    EXPECT_EQ(inode(), written) << "rewritten although nothing changed";
 }

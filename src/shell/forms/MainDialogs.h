@@ -26,6 +26,8 @@ public:
     virtual ~MainDialogs() = default;
     virtual Answer ask(const QString& message) = 0;
     virtual void inform(const QString& message) = 0;
+    // Errors and problems: shown with the warning icon.
+    virtual void warn(const QString& message) = 0;
     // An empty answer means cancelled.
     virtual QString openFileName(const QString& folder, const QString& filter) = 0;
     virtual QString saveFileName(const QString& folder, const QString& preset, const QString& filter) = 0;

@@ -20,6 +20,11 @@ void RealMainDialogs::inform(const QString& message)
     QMessageBox::information(&m_main, m_main.translate(TRANSLATABLE("Information")), message);
 }
 
+void RealMainDialogs::warn(const QString& message)
+{
+    QMessageBox::warning(&m_main, m_main.translate(TRANSLATABLE("Warning")), message);
+}
+
 QString RealMainDialogs::openFileName(const QString& folder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(&m_main, QString(), folder, filter);
@@ -27,7 +32,7 @@ QString RealMainDialogs::openFileName(const QString& folder, const QString& filt
 
 QString RealMainDialogs::saveFileName(const QString& folder, const QString& preset, const QString& filter)
 {
-    // The overwrite question is the program's own (asked after the dialog), so the dialog's is off.
+    // The window asks its own replace question after the dialog, so the dialog's is off.
     const QString start = folder.isEmpty() ? preset : folder + QLatin1Char('/') + QFileInfo(preset).fileName();
     return QFileDialog::getSaveFileName(&m_main, QString(), start, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }

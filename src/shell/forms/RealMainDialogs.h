@@ -12,6 +12,7 @@ public:
 
     Answer ask(const QString& message) override;
     void inform(const QString& message) override;
+    void warn(const QString& message) override;
     QString openFileName(const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& folder, const QString& preset, const QString& filter) override;
     int chooseApplicationMode() override;

@@ -3,6 +3,7 @@
 #include "model/Design.h"
 #include "model/RhodeShapes.h"
 #include "model/Translatable.h"
+#include "shell/DesignSession.h"
 #include "shell/Paths.h"
 #include "view/ColorList.h"
 #include "shell/SettingsStore.h"
@@ -31,6 +32,7 @@
 TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     : QMainWindow(parent)
     , m_store(std::make_unique<SettingsStore>(Paths::settingsFile()))
+    , m_session(std::make_unique<DesignSession>(*m_store, fGeneral, DesignSession::Program::Window))
     , m_dialogs(std::make_unique<RealMainDialogs>(*this))
     , FMessageDlg(new TFMessageDlg(this))
     , FPalette(new TFPalette(this))
@@ -120,7 +122,7 @@ void TFMain::notAvailableYet()
 void TFMain::showMessages(const QStringList& messages)
 {
     if (!messages.isEmpty())
-        m_dialogs->inform(messages.join(QLatin1Char('\n')));
+        m_dialogs->warn(messages.join(QLatin1Char('\n')));
 }
 
 Answer TFMain::MyMessageDlg(const QString& message)
@@ -148,6 +150,7 @@ void TFMain::closeEvent(QCloseEvent* event)
 void TFMain::fileSavedChanged(bool saved)
 {
     MenuSave->setEnabled(!saved);
+    setWindowModified(!saved);
 }
 
 void TFMain::fileNameChanged(const QString&)

@@ -9,6 +9,7 @@
 #include <memory>
 
 class ColorList;
+class DesignSession;
 class Design;
 class RhodeShapes;
 class Tool;
@@ -120,7 +121,7 @@ public:
     const GeneralSettings& general() const { return fGeneral; }
     bool knittingMode() const { return KnittingMode; }
 
-    // Menu items and tool buttons. Names follow the program's own.
+    // Menu items and tool buttons, named after what they do in the menus and the tool bar.
     QAction *MenuNew, *MenuPicture, *MenuOpen, *MenuOpenAs, *MenuSave, *MenuSaveAs, *MenuPrint, *MenuExit;
     QMenu* MenuReopen;
     QAction* MenuExportOXS;
@@ -224,6 +225,7 @@ private:
     std::unique_ptr<Design> m_design;
     std::unique_ptr<ColorList> m_colorList;
     std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<DesignSession> m_session;
     std::unique_ptr<MainDialogs> m_dialogs;
     TFMessageDlg* FMessageDlg;
     TFPalette* FPalette;
@@ -248,7 +250,6 @@ private:
     bool fGhostLoaded = false;
     bool KnittingMode = false;
     bool m_startupDone = false;
-    bool m_fontRegistered = false;
     int ZoomFactor = 8;
     int m_zoomIndex = 6;
     TMode m_returnMode = modDraw;

@@ -392,4 +392,6 @@ void TFMain::createCaptionTable()
     c.add(TRANSLATABLE("Rotate left"), hint(ButtonRotateLeft));
     c.add(TRANSLATABLE("Mirror horizontal"), hint(ButtonMirrorHorizontal));
     c.add(TRANSLATABLE("Mirror vertical"), hint(ButtonMirrorVertical));
+    c.add(TRANSLATABLE("Number"), [this](const QString& t) { PanelLeft->setColumnCaption(1, t); });
+    c.add(TRANSLATABLE("Pixel"), [this](const QString& t) { PanelLeft->setColumnCaption(2, t); });
 }

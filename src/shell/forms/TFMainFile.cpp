@@ -3,9 +3,9 @@
 #include "conversion/DesignCreation.h"
 #include "files/DesignFiles.h"
 #include "files/OxsWriter.h"
-#include "files/QmkWriter.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
+#include "shell/DesignSession.h"
 #include "shell/SettingsStore.h"
 #include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
@@ -46,7 +46,7 @@ void TFMain::rebuildReopenMenu()
 
 void TFMain::MRUListInsert(const QString& fileName)
 {
-    if (fGeneral.recentFiles.insert(fileName))
+    if (m_session->remember(fileName))
         rebuildReopenMenu();
 }
 
@@ -103,32 +103,23 @@ void TFMain::MenuSaveClick()
     if (doc.filename() != m_openedFile && QFileInfo::exists(doc.filename())
         && m_dialogs->ask(translate(TRANSLATABLE("File already exists, do you want to replace it?"))) != Answer::Yes)
         return;
-    if (saveWholeDesign(doc.filename())) {
-        doc.setFileSaved(true);
-        MRUListInsert(doc.filename());
-    }
+    saveWholeDesign(doc.filename());
 }
 
 void TFMain::MenuSaveAsClick()
 {
     TStitch& doc = m_design->stitch;
     const QString folder = fGeneral.recentFiles.startFolder(doc.SavePath);
-    QString name = m_dialogs->saveFileName(folder, doc.filename(), saveFilter());
-    if (name.isEmpty())
+    const QString chosen = m_dialogs->saveFileName(folder, doc.filename(), saveFilter());
+    if (chosen.isEmpty())
         return;
     doc.SavePath = folder;
-    if (QFileInfo(name).suffix().compare(QLatin1String("qmk"), Qt::CaseInsensitive) != 0)
-        name += QStringLiteral(".qmk");
+    const QString name = DesignSession::designFileName(chosen);
     // Only "Yes" replaces an existing file.
     if (QFileInfo::exists(name)
         && m_dialogs->ask(translate(TRANSLATABLE("File already exists, do you want to replace it?"))) != Answer::Yes)
         return;
-    if (!saveWholeDesign(name))
-        return;
-    doc.setFilename(name);
-    doc.FileNameAssigned = true;
-    doc.setFileSaved(true);
-    MRUListInsert(name);
+    saveWholeDesign(name);
 }
 
 // Exporting writes a copy for other programs: the design keeps its file name and saved state.
@@ -147,7 +138,7 @@ void TFMain::MenuExportOXSClick()
         return;
     const Status saved = SaveOXS(*m_design, name);
     if (!saved)
-        m_dialogs->inform(saved.text([this](const QString& t) { return translate(t); }));
+        m_dialogs->warn(saved.text([this](const QString& t) { return translate(t); }));
 }
 
 // The export item sits below "Save as" and is usable whenever "Save as" is.
@@ -178,7 +169,7 @@ void TFMain::MenuNewClick()
     auto fresh = prepareDesign();
     const Status created = DesignCreation::CreateNewTemplate(*fresh, choice.width, choice.height, choice.characters, choice.palette);
     if (!created) {
-        m_dialogs->inform(created.text([this](const QString& t) { return translate(t); }));
+        m_dialogs->warn(created.text([this](const QString& t) { return translate(t); }));
         return;
     }
     KnittingMode = choice.knitting;
@@ -204,17 +195,21 @@ Answer TFMain::ask(const QString& question)
 
 QString TFMain::chooseSaveFileName(const QString& preset)
 {
-    return m_dialogs->saveFileName(fGeneral.recentFiles.startFolder(m_design->stitch.SavePath), preset, saveFilter());
+    const QString chosen = m_dialogs->saveFileName(fGeneral.recentFiles.startFolder(m_design->stitch.SavePath), preset, saveFilter());
+    return chosen.isEmpty() ? chosen : DesignSession::designFileName(chosen);
 }
 
+// Every save of the window: the design is named, marked saved and remembered only when every
+// byte reached the disk.
 bool TFMain::saveWholeDesign(const QString& fileName)
 {
-    const Status saved = SaveQMK(*m_design, fileName);
+    const Status saved = m_session->save(*m_design, fileName);
     if (!saved) {
-        m_dialogs->inform(saved.text([this](const QString& t) { return translate(t); }));
+        m_dialogs->warn(saved.text([this](const QString& t) { return translate(t); }));
         return false;
     }
     m_openedFile = fileName;
+    rebuildReopenMenu();
     return true;
 }
 
@@ -223,27 +218,19 @@ bool TFMain::saveWholeDesign(const QString& fileName)
 // open design stays as it was.
 bool TFMain::openInto(const QString& fileName, bool knitting)
 {
-    auto fresh = prepareDesign();
-    const auto tr = [&fresh](const QString& t) { return fresh->stitch.translate(t); };
-    const DesignFiles::LoadResult loaded = DesignFiles::load(fileName, *fresh);
-    if (!loaded.status) {
-        m_dialogs->inform(loaded.status.text(tr));
+    QStringList messages;
+    DesignSession::Opened opened = m_session->openDesign(fileName, &messages);
+    if (!opened.design) {
+        showMessages(messages << opened.error);
         return false;
     }
-    QStringList warnings;
-    for (const Status& w : loaded.warnings)
-        warnings << w.text(tr);
-    TStitch& doc = fresh->stitch;
-    const QFileInfo file(fileName);
-    doc.PatternsPath = file.absolutePath() + QLatin1Char('/');
-    doc.OpenFile(file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral(".qmk"));
-    doc.fileMode = fmOpen;
     KnittingMode = knitting;
-    m_openedFile = file.absoluteFilePath();
-    installDesign(std::move(fresh));
+    loadRhodeShapes(opened.design->stitch.RhodesPath, messages);
+    m_openedFile = QFileInfo(fileName).absoluteFilePath();
+    installDesign(std::move(opened.design));
     fMode = modNone;
     setMode(modDraw);
     setBackStitchesVisible(true);
-    showMessages(warnings);
+    showMessages(messages + opened.warnings);
     return true;
 }

@@ -19,7 +19,7 @@ void TFMain::showHelp(int topic)
     const TStitch& doc = m_design->stitch;
     const QString file = Languages::helpFile(doc.HelpPath, doc.DefaultLanguage);
     if (!QFileInfo::exists(file)) {
-        m_dialogs->inform(translate(TRANSLATABLE("The help file %1 is missing.")).arg(file));
+        m_dialogs->warn(translate(TRANSLATABLE("The help file %1 is missing.")).arg(file));
         return;
     }
     QUrl url = QUrl::fromLocalFile(file);

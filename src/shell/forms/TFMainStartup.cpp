@@ -3,9 +3,7 @@
 #include "editing/tools/ToolBox.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
-#include "shell/CMYKTable.h"
-#include "shell/Startup.h"
-#include "shell/SettingsStore.h"
+#include "shell/DesignSession.h"
 #include "view/ColorList.h"
 #include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
@@ -17,34 +15,20 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 
-// Steps 1 to 8 and 10 of the start-up initialisation, which runs again before every new, opened
-// or converted design: a fresh document with the settings, the language and the catalogues. The
-// design is built aside; installDesign swaps it in once whatever is made of it succeeded.
+// The start-up initialisation, which runs again before every new, opened or converted design: a
+// fresh document with the settings, the language and the catalogues, and the rhodes shapes of
+// the rhodes tool. The design is built aside; installDesign swaps it in once whatever is made
+// of it succeeded.
 std::unique_ptr<Design> TFMain::prepareDesign()
 {
-    KnittingMode = false;
-    const QString install = Startup::installFolder(*m_store);
     QStringList messages;
-    for (const Status& s : Startup::applyPendingUpdates(install, m_store->readString(QStringLiteral("AppDataPath"))))
-        messages << s.text([this](const QString& t) { return translate(t); });
-    fGeneral = GeneralSettings();
-    auto design = Startup::createDocument(*m_store, fGeneral);
-    for (const QString& problem : fGeneral.problems)
-        messages << problem;
-    // The symbol font is registered before any symbol is rendered, once per run.
-    if (!m_fontRegistered && !Startup::registerSymbolFont(design->stitch.FontsPath))
-        messages << design->stitch.translate(TRANSLATABLE("Could not isntall font."));
-    m_fontRegistered = true;
-    messages += Startup::loadCatalogues(*design);
-    if (const Status cmyk = CMYKTable::load(design->stitch); !cmyk)
-        messages << cmyk.text([&design](const QString& t) { return design->stitch.translate(t); });
+    auto design = m_session->freshDesign(&messages);
+    KnittingMode = false;
     loadRhodeShapes(design->stitch.RhodesPath, messages);
-    design->stitch.InstallPath = install;
-    m_store->sync();
-    if (!messages.isEmpty())
-        m_dialogs->inform(messages.join(QLatin1Char('\n')));
+    showMessages(messages);
     return design;
 }
 
@@ -83,10 +67,12 @@ void TFMain::installDesign(std::unique_ptr<Design> design)
 }
 
 // The start-up: the design named on the command line when it opens, otherwise a new 50 x 50
-// design with the default palette and symbol set.
+// design with the default palette and symbol set. A named file that does not exist is said so
+// once the window shows, over the new design.
 void TFMain::FormCreate(const QString& commandLineFile)
 {
-    const bool opened = !commandLineFile.isEmpty() && QFileInfo::exists(commandLineFile) && openInto(commandLineFile, false);
+    const bool missing = !commandLineFile.isEmpty() && !QFileInfo::exists(commandLineFile);
+    const bool opened = !commandLineFile.isEmpty() && !missing && openInto(commandLineFile, false);
     if (opened) {
         MRUListInsert(QFileInfo(commandLineFile).absoluteFilePath());
     } else {
@@ -98,12 +84,17 @@ void TFMain::FormCreate(const QString& commandLineFile)
     setMode(modDraw);
     m_design->stitch.setFileSaved(true);
     setZoomIndex(6);
+    if (missing) {
+        QTimer::singleShot(0, this, [this, commandLineFile] {
+            m_dialogs->warn(translate(TRANSLATABLE("The file %1 was not found.")).arg(commandLineFile));
+        });
+    }
 }
 
 void TFMain::ResetGUI()
 {
     MenuPatternSettings->setEnabled(false);
-    PanelLeft->resetColumns(translate(TRANSLATABLE("Number")));
+    PanelLeft->resetColumns();
     fMode = modDraw;
     for (QAction* a : m_toolGroup->actions())
         a->setChecked(false);
@@ -165,11 +156,12 @@ void TFMain::setVisibility(bool grid, bool symbols)
     ButtonView->setIcon(icon);
 }
 
+// The desktop adds the program's name; "[*]" becomes its mark of unsaved changes.
 void TFMain::setFormCaption()
 {
     const TStitch& doc = m_design->stitch;
-    QString caption = QStringLiteral("Velwick Threadwright v5 - ") + QFileInfo(doc.filename()).fileName();
+    QString caption = QFileInfo(doc.filename()).fileName();
     if (!doc.Title.isEmpty())
         caption += QStringLiteral(" - ") + doc.Title;
-    setWindowTitle(caption);
+    setWindowTitle(caption + QStringLiteral("[*]"));
 }

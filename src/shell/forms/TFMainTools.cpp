@@ -169,7 +169,7 @@ bool TFMain::FormKeyDown(int key)
     return false;
 }
 
-// Step 10 of the start-up: a fresh shape library from the rhodes folder. A file that cannot be
+// Part of every start-up: a fresh shape library from the rhodes folder. A file that cannot be
 // read is reported once per run; the rhodes tool then has no shapes.
 void TFMain::loadRhodeShapes(const QString& rhodesPath, QStringList& messages)
 {

@@ -31,10 +31,10 @@ void ColorListModel::countsChanged(const QList<int>& rows)
     }
 }
 
-void ColorListModel::setNumberHeader(const QString& text)
+void ColorListModel::setCaption(int section, const QString& text)
 {
-    m_numberHeader = text;
-    Q_EMIT headerDataChanged(Qt::Horizontal, 1, 1);
+    m_captions[section] = text;
+    Q_EMIT headerDataChanged(Qt::Horizontal, section, section);
 }
 
 int ColorListModel::rowCount(const QModelIndex& parent) const
@@ -72,14 +72,7 @@ QVariant ColorListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    switch (section) {
-    case 1:
-        return m_numberHeader;
-    case 2:
-        return QStringLiteral("Pixel");
-    default:
-        return QString();
-    }
+    return section >= 0 && section < 3 ? m_captions[section] : QString();
 }
 
 void ColorSymbolDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -20,7 +20,8 @@ public:
     void repaint();
     // The counts of these rows changed: only their count cells are repainted.
     void countsChanged(const QList<int>& rows);
-    void setNumberHeader(const QString& text);
+    // The caption of a column (1 the name, 2 the count), translated by the window.
+    void setCaption(int section, const QString& text);
 
     ColorList* list() const { return m_list; }
     Design* design() const { return m_design; }
@@ -33,7 +34,7 @@ public:
 private:
     ColorList* m_list = nullptr;
     Design* m_design = nullptr;
-    QString m_numberHeader = QStringLiteral("Number");
+    QString m_captions[3] = {QString(), QStringLiteral("Number"), QStringLiteral("Pixel")};
 };
 
 // Column 0 of the colour list: the cell filled with the colour and, for a colour with stitches

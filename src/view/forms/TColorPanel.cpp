@@ -116,9 +116,13 @@ void TColorPanel::selectColor(TColorRef color)
         GridColors->selectRow(row);
 }
 
-void TColorPanel::resetColumns(const QString& numberHeader)
+void TColorPanel::setColumnCaption(int section, const QString& text)
 {
-    m_model->setNumberHeader(numberHeader);
+    m_model->setCaption(section, text);
+}
+
+void TColorPanel::resetColumns()
+{
     const int widths[] = {31, 61, 56};
     for (int i = 0; i < 3; ++i)
         GridColors->horizontalHeader()->resizeSection(i, widths[i]);

@@ -36,7 +36,9 @@ public:
     // The current-colour panel: the drawing colour with its symbol, or the background.
     void UpdateColorPanels();
     // Column widths 30, 60, 55 under header sections of 31, 61, 56 pixels.
-    void resetColumns(const QString& numberHeader);
+    void resetColumns();
+    // The caption of a list column (1 the name, 2 the count).
+    void setColumnCaption(int section, const QString& text);
 
 Q_SIGNALS:
     void colorChosen(TColorRef color);

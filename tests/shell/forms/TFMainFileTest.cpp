@@ -1,11 +1,16 @@
 #include "model/ColorUsage.h"
 #include "model/Design.h"
+#include "shell/forms/RealMainDialogs.h"
 #include "shell/forms/TFMain.h"
 #include "support/ui/ScriptedDialogs.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,7 +58,6 @@ TEST_F(TFMainFileTest, SaveAsThenOpenGivesTheSameDesign)
     EXPECT_EQ(main->design().stitch.filename(), file);
     EXPECT_TRUE(main->design().stitch.fileSaved());
     EXPECT_EQ(main->general().recentFiles.first(), file);
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Velwick Threadwright v5 - rose.qmk"));
 
     dialogs->openNames = {file};
     main->MenuOpenClick();
@@ -63,7 +67,22 @@ TEST_F(TFMainFileTest, SaveAsThenOpenGivesTheSameDesign)
     EXPECT_TRUE(d.stitch.fileSaved());
     EXPECT_TRUE(d.stitch.FileNameAssigned);
     EXPECT_EQ(d.stitch.fileMode, fmOpen);
-    EXPECT_TRUE(dialogs->informed.isEmpty());
+    EXPECT_TRUE(dialogs->warned.isEmpty());
+}
+
+// The desktop adds the program's name to the title; the window gives the file name once and
+// marks unsaved changes.
+TEST_F(TFMainFileTest, TitleNamesTheFileOnceAndMarksUnsavedChanges)
+{
+    main->show();
+    const auto shown = [this] { return main->windowHandle()->title(); };
+    EXPECT_EQ(shown(), QStringLiteral("New file.qmk"));
+    stitch(3, 4);
+    EXPECT_EQ(shown(), QStringLiteral("New file.qmk*"));
+    dialogs->saveNames = {dir.filePath(QStringLiteral("rose"))};
+    main->MenuSaveAsClick();
+    EXPECT_EQ(shown(), QStringLiteral("rose.qmk"));
+    EXPECT_FALSE(main->windowTitle().contains(QStringLiteral("Threadwright")));
 }
 
 TEST_F(TFMainFileTest, SaveAsAsksBeforeReplacingAndOnlyYesReplaces)
@@ -108,8 +127,8 @@ TEST_F(TFMainFileTest, AFileThatCannotBeReadLeavesTheOpenDesign)
     dialogs->answers = {Answer::No}; // discard the changes when asked
     dialogs->openNames = {bad};
     main->MenuOpenClick();
-    ASSERT_EQ(dialogs->informed.size(), 1);
-    EXPECT_TRUE(dialogs->informed.first().contains(QStringLiteral("bad.qmk")));
+    ASSERT_EQ(dialogs->warned.size(), 1);
+    EXPECT_TRUE(dialogs->warned.first().contains(QStringLiteral("bad.qmk")));
     EXPECT_EQ(main->design().CrossLayer.canvasPixel(7, 7), color);
     EXPECT_FALSE(main->design().stitch.fileSaved());
     EXPECT_TRUE(main->general().recentFiles.isEmpty());
@@ -120,7 +139,7 @@ TEST_F(TFMainFileTest, AFailedSaveKeepsTheDesignUnsavedAndSaysWhy)
     stitch(1, 1);
     dialogs->saveNames = {dir.filePath(QStringLiteral("missing-folder/x.qmk"))};
     main->MenuSaveAsClick();
-    EXPECT_EQ(dialogs->informed.size(), 1);
+    EXPECT_EQ(dialogs->warned.size(), 1);
     EXPECT_FALSE(main->design().stitch.fileSaved());
     EXPECT_FALSE(main->design().stitch.FileNameAssigned);
 }
@@ -196,4 +215,47 @@ TEST_F(TFMainFileTest, OpeningAChartWithStitchesADesignCannotHoldSaysSoInOneMess
     EXPECT_TRUE(dialogs->informed[0].contains(QStringLiteral("1 stitches of the kind bead were left out")));
     EXPECT_TRUE(dialogs->informed[0].contains(QStringLiteral("1 french knots were moved")));
     EXPECT_FALSE(main->design().isEmptyCell(1, 1));
+}
+
+TEST_F(TFMainFileTest, SavingWhenAskedAboutUnsavedChangesNamesTheFileLikeSaveAs)
+{
+    stitch(2, 3);
+    dialogs->answers = {Answer::Yes};
+    dialogs->saveNames = {dir.filePath(QStringLiteral("asked"))};
+    ASSERT_TRUE(main->design().stitch.Check(*main));
+    const QString file = dir.filePath(QStringLiteral("asked.qmk"));
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(main->design().stitch.filename(), file);
+    EXPECT_TRUE(main->design().stitch.fileSaved());
+    EXPECT_EQ(main->general().recentFiles.first(), file);
+}
+
+TEST(TFMainStartup, AMissingCommandLineFileIsToldOverTheEmptyDesign)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("gone.qmk"));
+    TFMain main(missing);
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    ScriptedDialogs* dialogs = scripted.get();
+    main.setDialogs(std::move(scripted));
+    EXPECT_EQ(main.design().width(), 50) << "the empty design is there before the message";
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs->warned.size(), 1);
+    EXPECT_EQ(dialogs->warned.first(), QStringLiteral("The file %1 was not found.").arg(missing));
+    EXPECT_EQ(main.design().height(), 50);
+    EXPECT_TRUE(main.general().recentFiles.isEmpty());
+}
+
+TEST(TFMainStartup, ErrorsShowTheWarningIcon)
+{
+    TFMain main;
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->icon();
+            box->accept();
+        }
+    });
+    RealMainDialogs(main).warn(QStringLiteral("Could not write the file x.qmk: No space left on device"));
+    EXPECT_EQ(shown, QMessageBox::Warning);
 }

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTableView>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -39,7 +40,7 @@ TEST(TFMain, StartsWithTheDefaultEmptyDesign)
     EXPECT_EQ(d.height(), 50);
     EXPECT_TRUE(d.stitch.fileSaved());
     EXPECT_FALSE(d.stitch.FileNameAssigned);
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Velwick Threadwright v5 - New file.qmk"));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("New file.qmk[*]"));
     EXPECT_EQ(main->mode(), modDraw);
     EXPECT_TRUE(main->ButtonDraw->isChecked());
     EXPECT_FALSE(main->MenuSave->isEnabled());
@@ -141,6 +142,28 @@ TEST(TFMain, LanguagesMenuListsTheRegisteredLanguagesAndRecaptions)
     EXPECT_EQ(main->MenuFile->title(), main->design().stitch.translate(QStringLiteral("File")));
     main->selectLanguage(QStringLiteral("english.lang"));
     EXPECT_EQ(main->MenuOpen->text(), QStringLiteral("Open Design ..."));
+}
+
+TEST(TFMain, ColourListCaptionsFollowTheLanguage)
+{
+    auto main = startMain();
+    const QAbstractItemModel* list = main->PanelLeft->GridColors->model();
+    const struct
+    {
+        const char* file;
+        QString number;
+        QString count;
+    } cases[] = {
+        {"deutsch.lang", QStringLiteral("Nummer"), QStringLiteral("Stiche")},
+        {"francais.lang", QStringLiteral("Numéro"), QStringLiteral("Points")},
+        {"english.lang", QStringLiteral("Number"), QStringLiteral("Pixel")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        main->selectLanguage(QString::fromLatin1(c.file));
+        EXPECT_EQ(list->headerData(1, Qt::Horizontal).toString(), c.number);
+        EXPECT_EQ(list->headerData(2, Qt::Horizontal).toString(), c.count);
+    }
 }
 
 TEST(TFMain, LargePaletteWindowPicksTheDrawingColour)

@@ -13,6 +13,7 @@ public:
     QList<NewDesignChoice> newDesigns; // for chooseNewDesign(); cancelled when empty
     QStringList asked;
     QStringList informed;
+    QStringList warned;
 
     Answer ask(const QString& message) override
     {
@@ -20,6 +21,7 @@ public:
         return answers.isEmpty() ? Answer::Cancel : answers.takeFirst();
     }
     void inform(const QString& message) override { informed << message; }
+    void warn(const QString& message) override { warned << message; }
     QString openFileName(const QString&, const QString&) override
     {
         return openNames.isEmpty() ? QString() : openNames.takeFirst();

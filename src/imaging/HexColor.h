@@ -2,7 +2,7 @@
 #include "imaging/ColorValues.h"
 #include <QString>
 
-// A colour as the command-line program prints it: "#RRGGBB" in capitals.
+// A colour as summaries print it: "#RRGGBB" in capitals.
 inline QString hexColor(TColorRef c)
 {
     return QStringLiteral("#%1%2%3")
