@@ -5,6 +5,7 @@
 #include "model/CMYKConversion.h"
 #include "model/Design.h"
 #include "shell/CMYKTable.h"
+#include "shell/Paths.h"
 #include "shell/forms/TFMain.h"
 #include "support/ui/ScriptedDialogs.h"
 #include <QAction>
@@ -14,10 +15,10 @@
 
 TEST(TFMainCMYK, StartUpReadsTheCorrectionsAndTheMenuOpensTheDialog)
 {
-    QDir(CMYKTable::userFolder()).removeRecursively();
+    QDir(Paths::userPalettesFolder()).removeRecursively();
     TCMYKMap map;
     map.insert(0xFF010203u, CMYKConversion::correction(1, 2, 3, 4));
-    ASSERT_TRUE(CMYKFile::save(CMYKTable::userFolder() + QStringLiteral("cmyk.ini"), map));
+    ASSERT_TRUE(CMYKFile::save(Paths::userPalettesFolder() + QStringLiteral("cmyk.ini"), map));
 
     TFMain main;
     main.setDialogs(std::make_unique<ScriptedDialogs>());
@@ -32,5 +33,5 @@ TEST(TFMainCMYK, StartUpReadsTheCorrectionsAndTheMenuOpensTheDialog)
     main.MenuCMYK->trigger();
     EXPECT_EQ(shownRows, main.design().stitch.Colors.size());
     EXPECT_GT(shownRows, 0);
-    QDir(CMYKTable::userFolder()).removeRecursively();
+    QDir(Paths::userPalettesFolder()).removeRecursively();
 }

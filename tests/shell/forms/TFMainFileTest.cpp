@@ -191,12 +191,12 @@ TEST_F(TFMainFileTest, ExportOxsWritesAChartAndTheDesignKeepsItsNameAndState)
     ASSERT_TRUE(QFile::exists(file));
     EXPECT_EQ(main->design().stitch.filename(), name);
     EXPECT_FALSE(main->design().stitch.fileSaved());
-    EXPECT_TRUE(dialogs->informed.isEmpty());
+    EXPECT_TRUE(dialogs->warned.isEmpty());
 
     ASSERT_TRUE(main->OpenFile(file));
     EXPECT_EQ(main->design().CrossLayer.canvasPixel(3, 4), color);
     EXPECT_EQ(main->design().stitch.filename(), dir.filePath(QStringLiteral("rose.qmk")));
-    EXPECT_TRUE(dialogs->informed.isEmpty());
+    EXPECT_TRUE(dialogs->warned.isEmpty());
 }
 
 TEST_F(TFMainFileTest, OpeningAChartWithStitchesADesignCannotHoldSaysSoInOneMessage)
@@ -211,9 +211,9 @@ TEST_F(TFMainFileTest, OpeningAChartWithStitchesADesignCannotHoldSaysSoInOneMess
     f.close();
     dialogs->openNames = {chart};
     main->MenuOpenClick();
-    ASSERT_EQ(dialogs->informed.size(), 1);
-    EXPECT_TRUE(dialogs->informed[0].contains(QStringLiteral("1 stitches of the kind bead were left out")));
-    EXPECT_TRUE(dialogs->informed[0].contains(QStringLiteral("1 french knots were moved")));
+    ASSERT_EQ(dialogs->warned.size(), 1);
+    EXPECT_TRUE(dialogs->warned[0].contains(QStringLiteral("1 stitches of the kind bead were left out")));
+    EXPECT_TRUE(dialogs->warned[0].contains(QStringLiteral("1 french knots were moved")));
     EXPECT_FALSE(main->design().isEmptyCell(1, 1));
 }
 
