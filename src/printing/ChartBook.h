@@ -2,10 +2,12 @@
 #include "model/Status.h"
 #include "printing/PageDrawOptions.h"
 #include <functional>
+#include <vector>
 
 class Design;
 class PageTarget;
 class TPreview;
+struct TMyPage;
 
 // A whole print run's pages in their printed order: title page, the chart and key pages of the
 // page table row by row, then the stitch steps, labels, contents and info pages that are
@@ -29,6 +31,10 @@ public:
                 const Progress& backStitchDone = {}) const;
 
 private:
+    // The pages to draw, in printed order: the title page, the chart and key pages row by row,
+    // then the stitch steps, labels, contents and info pages. Each draws something.
+    std::vector<const TMyPage*> printedPages() const;
+
     const Design& m_design;
     const TPreview& m_layout;
     PageDrawOptions m_options;
