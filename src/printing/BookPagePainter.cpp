@@ -89,6 +89,8 @@ void BookPagePainter::drawTitlePage(QPainter& p, double pictureScale) const
 QString BookPagePainter::plainFromRtf(const QString& rtf)
 {
     QString text = rtf;
+    // Escaped braces and backslashes are text; they are kept apart until the groups are gone.
+    text.replace(QLatin1String("\\\\"), QChar(0xE000)).replace(QLatin1String("\\{"), QChar(0xE001)).replace(QLatin1String("\\}"), QChar(0xE002));
     // Groups of a destination (font and colour tables, style sheets, {\* ...}) hold no text.
     static const QRegularExpression destination(QStringLiteral(R"(\{\\(\*|fonttbl|colortbl|stylesheet|info)[^{}]*(\{[^{}]*\}[^{}]*)*\})"));
     text.remove(destination);
@@ -99,9 +101,8 @@ QString BookPagePainter::plainFromRtf(const QString& rtf)
         text.replace(m.capturedStart(), m.capturedLength(), QChar(m.captured(1).toInt(nullptr, 16)));
     static const QRegularExpression word(QStringLiteral(R"(\\[a-zA-Z]+-?\d* ?)"));
     text.remove(word);
-    static const QRegularExpression symbol(QStringLiteral(R"(\\([\\{}]))"));
-    text.replace(symbol, QStringLiteral("\\1"));
     text.remove(QLatin1Char('{')).remove(QLatin1Char('}'));
+    text.replace(QChar(0xE000), QLatin1Char('\\')).replace(QChar(0xE001), QLatin1Char('{')).replace(QChar(0xE002), QLatin1Char('}'));
     return text.trimmed();
 }
 

@@ -218,10 +218,9 @@ void ChartPagePainter::drawSymbols(QPainter& p, const Frame& f) const
             const std::optional<QChar> symbol = m_c.symbolOf(c);
             if (!symbol)
                 continue;
-            const QSize e = text.extent(p, *symbol);
-            const int x = f.S + nearest(G * f.gw + 1) + nearest(f.gw - e.width()) / 2 + doc.PrintPosLeft;
-            const int y = f.U + nearest(H * f.gh + 1) + nearest(f.gh - e.height()) / 2 - 6 - doc.PrintPosTop;
-            text.draw(p, x, y, *symbol, m_c.textOn(m_c.printColor(c)));
+            const QRect cell(f.S + f.ex[size_t(G)] + doc.PrintPosLeft, f.U + f.ey[size_t(H)] - doc.PrintPosTop,
+                f.ex[size_t(G) + 1] - f.ex[size_t(G)], f.ey[size_t(H) + 1] - f.ey[size_t(H)]);
+            text.drawCentred(p, cell, *symbol, m_c.textOn(m_c.printColor(c)));
         }
     }
 }
@@ -248,8 +247,7 @@ void ChartPagePainter::drawQuarters(QPainter& p, const Frame& f) const
             const std::optional<QChar> symbol = m_c.symbolOf(c);
             if (!symbol || !text.shown())
                 continue;
-            const QSize e = text.extent(p, *symbol);
-            text.draw(p, left + (halfW - e.width()) / 2, top + (halfH - e.height()) / 2, *symbol, m_c.textOn(m_c.printColor(c)));
+            text.drawCentred(p, QRect(left, top, halfW, halfH), *symbol, m_c.textOn(m_c.printColor(c)));
         }
     }
 }
@@ -311,8 +309,7 @@ void ChartPagePainter::drawMarker(QPainter& p, const Frame& f, QPoint from, QPoi
     if (!symbol || !m_c.options.backSymbol || m_c.design.stitch.symbolSize == 0)
         return;
     SymbolText text(m_c.symbolFont(), nearest(2 * f.gh) / 3);
-    const QSize e = text.extent(p, *symbol);
-    text.draw(p, c.x() - e.width() / 2, c.y() - e.height() / 2 - 6, *symbol, m_c.textOn(color));
+    text.drawCentred(p, QRect(QPoint(c.x() - rx, c.y() - ry), QPoint(c.x() + rx, c.y() + ry)), *symbol, m_c.textOn(color));
 }
 
 void ChartPagePainter::drawKnots(QPainter& p, const Frame& f) const

@@ -40,7 +40,7 @@ void KeyPainter::drawEntry(QPainter& p, QRect r, const TMyColor& e) const
         p.drawRect(outline);
     if (!e.Symbol.isEmpty()) {
         SymbolText symbol(m_c.symbolFont(), nearest(l.keyHeightPx - 2 * l.mmPx));
-        symbol.draw(p, r.left() + 6, r.top() - 8, e.Symbol.at(0), m_c.textOn(e.Color));
+        symbol.drawCentred(p, r, e.Symbol.at(0), m_c.textOn(e.Color));
     }
     p.setFont(PageText::points(kArial, 8));
     p.setPen(Qt::black);

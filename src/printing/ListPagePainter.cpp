@@ -141,7 +141,7 @@ void ListPagePainter::drawLabel(QPainter& p, const QRectF& r, const TMyColor& e)
     else
         p.drawRect(box.adjusted(0, 0, -1, -1));
     if (!e.Symbol.isEmpty())
-        symbol.draw(p, box.left(), box.top(), character, m_c.textOn(e.Color));
+        symbol.drawCentred(p, box, character, m_c.textOn(e.Color));
     const double centre = r.left() + w / 2;
     fitted(p, e.Name, w, h, centre, box.bottom() + 1, false);
     const QString number = m_c.colorId(e.Color);

@@ -9,25 +9,47 @@ SymbolText::SymbolText(const QString& family, int pixelHeight)
 {
 }
 
+const SymbolText::Measure& SymbolText::measure(const QPainter& painter, QChar symbol)
+{
+    auto it = m_measures.constFind(symbol.unicode());
+    if (it == m_measures.constEnd()) {
+        const QFontMetrics metrics(m_font, painter.device());
+        if (m_ascent < 0)
+            m_ascent = metrics.ascent();
+        it = m_measures.insert(symbol.unicode(), Measure{{metrics.horizontalAdvance(symbol), metrics.height()}, metrics.boundingRect(symbol)});
+    }
+    return *it;
+}
+
 QSize SymbolText::extent(const QPainter& painter, QChar symbol)
 {
-    auto it = m_extents.constFind(symbol.unicode());
-    if (it != m_extents.constEnd())
-        return *it;
-    const QFontMetrics metrics(m_font, painter.device());
-    const QSize size(metrics.horizontalAdvance(symbol), metrics.height());
-    m_extents.insert(symbol.unicode(), size);
-    return size;
+    return measure(painter, symbol).extent;
+}
+
+void SymbolText::use(QPainter& painter, const QColor& color)
+{
+    if (painter.font() != m_font)
+        painter.setFont(m_font);
+    if (painter.pen().color() != color || painter.pen().style() != Qt::SolidLine)
+        painter.setPen(color);
 }
 
 void SymbolText::draw(QPainter& painter, int x, int y, QChar symbol, const QColor& color)
 {
     if (!m_shown)
         return;
-    if (m_ascent < 0)
-        m_ascent = QFontMetrics(m_font, painter.device()).ascent();
-    painter.setFont(m_font);
-    painter.setPen(color);
-    painter.setBrush(Qt::NoBrush);
+    measure(painter, symbol);
+    use(painter, color);
     painter.drawText(QPoint(x, y + m_ascent), QString(symbol));
+}
+
+void SymbolText::drawCentred(QPainter& painter, const QRect& box, QChar symbol, const QColor& color)
+{
+    if (!m_shown)
+        return;
+    const QRect ink = measure(painter, symbol).ink;
+    use(painter, color);
+    const int x = box.left() + (box.width() - ink.width()) / 2 - ink.left();
+    const int y = box.top() + (box.height() - ink.height()) / 2 - ink.top();
+    painter.drawText(QPoint(x, y), QString(symbol));
 }
