@@ -92,6 +92,9 @@ void ChartPagePainter::draw(QPainter& p, const TMyPage& page, RealPagePicture* r
 {
     if (!isChartKind(page.PrintStitches) || page.cellsX < 1 || page.cellsY < 1)
         return;
+    // A page table made for another design size is never read past the layers.
+    if (!QRect(0, 0, m_c.design.width(), m_c.design.height()).contains(QRect(page.cellXFirst, page.cellYFirst, page.cellsX, page.cellsY)))
+        return;
     const Frame f = frame(page);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);

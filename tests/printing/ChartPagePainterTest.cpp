@@ -216,3 +216,40 @@ TEST(ChartPage, KnittingQuartersFollowTheLowerCells)
     EXPECT_GT(reds, 27);
     EXPECT_EQ(inkIn(page, QRect(S + 11, U + 15, 8, 12)), 0) << "the cell below stays empty";
 }
+
+TEST(ChartPage, RealModeShowsThreadOnFabricWithoutGridOrSymbols)
+{
+    F f({"rb", "b."});
+    f.options.real = true;
+    const QImage page = f.firstPage();
+    ASSERT_FALSE(page.isNull());
+    const auto reddish = [](QRgb c) { return qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60; };
+    const auto bluish = [](QRgb c) { return qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 60; };
+    int red = 0, blue = 0, black = 0;
+    for (int y = U + 1; y < U + 40; ++y) {
+        for (int x = S + 1; x < S + 40; ++x) {
+            red += reddish(page.pixel(x, y)) ? 1 : 0;
+            blue += bluish(page.pixel(x, y)) ? 1 : 0;
+            black += (page.pixel(x, y) & 0xFFFFFFu) == 0 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(red, 40);
+    EXPECT_GT(blue, 80);
+    EXPECT_EQ(black, 0) << "no grid lines";
+}
+
+TEST(ChartPage, AColourWhoseSymbolIsOutsideTheSetIsFilledWithoutSymbol)
+{
+    F f({"rr"});
+    f.design->stitch.Colors.find(F::kRed)->charID = 100000;
+    f.preview.options.printTitle = true;
+    f.layout();
+    const QList<QImage> pages = f.pages();
+    ASSERT_EQ(pages.size(), 3);
+    int white = 0;
+    for (int y = U + 2; y < U + 18; ++y)
+        for (int x = S + 2; x < S + 18; ++x)
+            white += hasColor(pages[1], x, y, F::kWhite) ? 1 : 0;
+    EXPECT_EQ(white, 0) << "no symbol on the red cell";
+    EXPECT_GT(inkIn(pages[0], QRect(0, 160, 900, 430)), 1000) << "the title picture shows the colour";
+}
