@@ -156,13 +156,13 @@ void BookPagePainter::drawContentsPage(QPainter& p, const TMyPage& page) const
         const double sx = double(cw) / l.pagewidthReal;
         const double sy = double(ch) / l.pageheightReal;
         for (const auto& [at, shown] : l.PageMap)
-            drawContentsCell(p, at, shown, QRect(L0 + at.x() * cw, T0 + at.y() * ch, cw, ch), sx, sy);
+            drawContentsCell(p, shown, QRect(L0 + at.x() * cw, T0 + at.y() * ch, cw, ch), sx, sy);
     }
     p.restore();
     PageHeading::drawPageLabel(p, m_c, page.pageNum);
 }
 
-void BookPagePainter::drawContentsCell(QPainter& p, const QPoint& at, const TMyPage& page, const QRect& cell, double sx, double sy) const
+void BookPagePainter::drawContentsCell(QPainter& p, const TMyPage& page, const QRect& cell, double sx, double sy) const
 {
     const TPreview& l = m_c.layout;
     const int B = cell.left(), D = cell.top(), E = B + cell.width(), F = D + cell.height();
@@ -222,8 +222,7 @@ void BookPagePainter::drawContentsCell(QPainter& p, const QPoint& at, const TMyP
     p.setBackgroundMode(Qt::TransparentMode);
     const QSize e = PageText::extent(p, number);
     const auto writeNumber = [&] {
-        PageText::at(p, nearest(at.x() * cell.width() + cell.width() / 2.0 - e.width() / 2.0 + (B - at.x() * cell.width())),
-            nearest(at.y() * cell.height() + cell.height() / 2.0 - e.height() / 2.0 + (D - at.y() * cell.height())), number);
+        PageText::at(p, nearest(B + cell.width() / 2.0 - e.width() / 2.0), nearest(D + cell.height() / 2.0 - e.height() / 2.0), number);
     };
     writeNumber();
     if (page.cellsX > 0 && page.cellsY > 0) {

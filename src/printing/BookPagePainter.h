@@ -28,7 +28,7 @@ public:
 
 private:
     void centred(QPainter& p, double f, const QString& text) const;
-    void drawContentsCell(QPainter& p, const QPoint& at, const TMyPage& page, const QRect& cell, double sx, double sy) const;
+    void drawContentsCell(QPainter& p, const TMyPage& page, const QRect& cell, double sx, double sy) const;
 
     const PageContext& m_c;
 };

@@ -26,7 +26,9 @@ public:
     int pageCount() const;
 
     // Draws every page onto the target. Fails with a message when the target fails; a cancel
-    // fails with an empty message.
+    // fails with an empty message. Pages are drawn one at a time straight onto the target and
+    // nothing of a finished page is kept. Back stitches are drawn with their page, so
+    // backStitchDone is not called; pageDone is called after every page.
     Status draw(PageTarget& target, const Progress& pageDone = {},
                 const Progress& backStitchDone = {}) const;
 

@@ -145,7 +145,7 @@ void ChartPagePainter::drawRulerLine(QPainter& p, const Frame& f, bool horizonta
     const int at = horizontal ? f.U + f.ey[size_t(i)] : f.S + f.ex[size_t(i)];
     const int start = (horizontal ? f.S : f.U) - tick;
     const int end = across ? (horizontal ? f.S + f.ex.back() : f.U + f.ey.back()) : start + tick;
-    if (end > start || across) {
+    if (end > start) {
         const QRect line = horizontal ? QRect(start - width / 2, at - width / 2, end - start + width, width)
                                       : QRect(at - width / 2, start - width / 2, width, end - start + width);
         p.fillRect(line, Qt::black);
@@ -164,7 +164,6 @@ void ChartPagePainter::drawCells(QPainter& p, const Frame& f) const
     if (!m_c.options.useColors)
         return;
     const TPreview& l = m_c.layout;
-    const TColor32 empty = m_c.design.stitch.BackGroundColor;
     // The fill keeps clear of the grid lines around it: half the line width on each side.
     const auto insets = [&](int origin, int first, int count, std::vector<int>& lead, std::vector<int>& trail) {
         lead.assign(size_t(count), origin);
@@ -184,7 +183,7 @@ void ChartPagePainter::drawCells(QPainter& p, const Frame& f) const
     for (int H = 0; H < f.page.cellsY; ++H) {
         const TColor32* row = m_c.design.CrossLayer.constScanLine(f.page.cellYFirst + H) + f.page.cellXFirst;
         for (int G = 0; G < f.page.cellsX; ++G) {
-            const TColorRef c = colorRefFromColor32(row[G] == empty ? empty : row[G]);
+            const TColorRef c = colorRefFromColor32(row[G]);
             const QRect box(QPoint(f.ex[size_t(G)] + xl[size_t(G)], f.ey[size_t(H)] + yt[size_t(H)]),
                 QPoint(f.ex[size_t(G) + 1] + xr[size_t(G)] - 1, f.ey[size_t(H) + 1] + yb[size_t(H)] - 1));
             if (!circles) {

@@ -24,10 +24,9 @@ public:
     // `real` is used in real mode; it may be null otherwise.
     void draw(QPainter& painter, const TMyPage& page, RealPagePicture* real = nullptr) const;
 
+private:
     // The chart origin (S, U) of a page.
     QPoint origin(const TMyPage& page) const;
-
-private:
     struct Frame;
     Frame frame(const TMyPage& page) const;
     void drawGrid(QPainter& p, const Frame& f) const;
