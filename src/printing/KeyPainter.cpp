@@ -74,6 +74,11 @@ void KeyPainter::drawChartKeys(QPainter& p, const TMyPage& page) const
     const int kH = l.keyHeightPx;
     const QMargins m = m_c.margins();
     const int heading = l.titleHeightPx + l.CommentHeightPX;
+    // The key offset of a chart page is measured from its chart, margins included; the extra
+    // key pages of pRight and pBottom have no chart and an offset of 0.
+    const bool chart = page.cellsX > 0 && page.cellsY > 0;
+    const int keyLeft = page.keyOffset - (chart ? m.left() : 0);
+    const int keyTop = page.keyOffset - (chart ? m.top() : 0);
     for (int c = 0; c < page.keycols; ++c) {
         for (int i = 0; i < page.keycount; ++i) {
             QPoint at;
@@ -82,10 +87,10 @@ void KeyPainter::drawChartKeys(QPainter& p, const TMyPage& page) const
                 at = QPoint(i * kW, heading + c * kH);
                 break;
             case pBottom:
-                at = QPoint(i * kW, page.keyOffset - m.top() + c * kH);
+                at = QPoint(i * kW, keyTop + c * kH);
                 break;
             case pRight:
-                at = QPoint(page.keyOffset - m.left() + c * kW, (page.isTop ? heading : 0) + i * kH);
+                at = QPoint(keyLeft + c * kW, (page.isTop ? heading : 0) + i * kH);
                 break;
             case pLeft:
                 at = QPoint(c * kW, page.yOffcetPx - m.top() + i * kH);

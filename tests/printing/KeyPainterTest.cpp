@@ -50,3 +50,29 @@ TEST(KeyPainter, KeyPagesShowSquareBoxesForStitchesAndRoundOnesForBackStitches)
     EXPECT_TRUE(hasColor(key, 0, top + step, F::kWhite)) << "a circle leaves the corner";
     EXPECT_TRUE(hasColor(key, 1, top + step + 6, F::kBlue)) << "filled at its side";
 }
+
+TEST(KeyPainter, KeysBesideTheChartStandWhereTheLayoutPutsThemAndInsideTheMargins)
+{
+    for (const TPosition position : {pLeft, pTop, pRight, pBottom, pSeparate}) {
+        SCOPED_TRACE(int(position));
+        F f(QStringList(40, QString(60, QLatin1Char('r'))));
+        f.preview.options.inlineBorder = true;
+        f.preview.position = position;
+        f.preview.KeyEntries = QList<TMyColor>(150, f.preview.KeyEntries.value(0));
+        f.preview.calc();
+        ASSERT_TRUE(f.preview.status.isOk());
+        const QMargins m = f.preview.inlineBorderPX;
+        ASSERT_GT(m.left(), 0);
+        const QList<QImage> pages = f.pages();
+        ASSERT_EQ(pages.size(), int(f.preview.PageMap.size()));
+        int i = 0;
+        for (const auto& [at, page] : f.preview.PageMap) {
+            const QImage& image = pages[i++];
+            EXPECT_EQ(inkIn(image, QRect(0, 0, m.left(), image.height())), 0) << "left margin of page " << page.pageNum;
+            EXPECT_EQ(inkIn(image, QRect(0, 0, image.width(), m.top())), 0) << "top margin of page " << page.pageNum;
+            if (position == pRight && page.hasKeys && page.cellsX > 0)
+                EXPECT_TRUE(hasColor(image, page.keyOffset, m.top() + f.preview.titleHeightPx + f.preview.CommentHeightPX + 3, F::kBlack))
+                    << "the key's left edge on page " << page.pageNum;
+        }
+    }
+}
