@@ -107,3 +107,22 @@ TEST(ChartBookPdf, PicturesOnlyInRealModeAndOnTheTitlePage)
         EXPECT_GT(pdf.images(), 0) << (title ? "title page" : "real mode");
     }
 }
+
+TEST(ChartBookPdf, StitchStepsListEmptyRowsAsOneBackgroundRun)
+{
+    if (!havePoppler())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    F f({".....", "rr.bb"});
+    f.preview.options.stitchList = true;
+    f.preview.options.printDesign = false;
+    f.preview.options.printLegend = false;
+    PdfBook pdf(f);
+    ASSERT_TRUE(pdf.status.isOk());
+    const QString text = pdf.text(1);
+    EXPECT_TRUE(text.contains(QLatin1String("Stitch Steps List")));
+    EXPECT_TRUE(text.contains(QLatin1String("1. row"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String("5 x BackGround")));
+    EXPECT_TRUE(text.contains(QLatin1String("2. row")));
+    EXPECT_TRUE(text.contains(QLatin1String("1 x BackGround")));
+    EXPECT_TRUE(text.contains(QLatin1String("Colour ff0000")));
+}
