@@ -100,10 +100,12 @@ double ListPagePainter::gap(double sheet, int borders, int count, int size)
 
 QRectF ListPagePainter::labelRect(int q, int p) const
 {
+    // The grid is the layout's, which counted the sheets; the label sizes are the settings'.
     const TStitch& s = m_c.design.stitch;
+    const PrintOptions& o = m_c.layout.options;
     const double mm = m_c.layout.mmPx;
-    const double gx = gap(kSheetWidthMm, s.LabelBorderLeft + s.LabelBorderRight, s.LabelGridHor, s.LabelWidth);
-    const double gy = gap(kSheetHeightMm, s.LabelBorderTop + s.LabelBorderBottom, s.LabelGridVert, s.LabelHeight);
+    const double gx = gap(kSheetWidthMm, s.LabelBorderLeft + s.LabelBorderRight, o.LabelGridHor, s.LabelWidth);
+    const double gy = gap(kSheetHeightMm, s.LabelBorderTop + s.LabelBorderBottom, o.LabelGridVert, s.LabelHeight);
     const double w = s.LabelWidth / 10.0, h = s.LabelHeight / 10.0;
     const int left = nearest(((w + gx) * p + s.LabelBorderLeft / 10.0) * mm);
     const int top = nearest(((h + gy) * q + s.LabelBorderTop / 10.0) * mm);
@@ -114,10 +116,10 @@ QRectF ListPagePainter::labelRect(int q, int p) const
 
 void ListPagePainter::drawLabelSheet(QPainter& p, int sheet) const
 {
-    const TStitch& s = m_c.design.stitch;
+    const PrintOptions& o = m_c.layout.options;
     const QList<TMyColor>& entries = m_c.layout.KeyEntries;
-    const int columns = std::max(1, s.LabelGridHor);
-    const qint64 perSheet = qint64(columns) * std::max(1, s.LabelGridVert);
+    const int columns = std::max(1, o.LabelGridHor);
+    const qint64 perSheet = std::max<qint64>(1, qint64(o.LabelGridHor) * o.LabelGridVert);
     const qint64 first = sheet * perSheet;
     for (qint64 i = first; i < std::min<qint64>(first + perSheet, entries.size()); ++i)
         drawLabel(p, labelRect(int((i - first) / columns), int((i - first) % columns)), entries[qsizetype(i)]);

@@ -86,7 +86,7 @@ TEST(ChartBook, LabelSheetsHoldTheGridAndNeverDivideByAOneColumnGrid)
     EXPECT_EQ(ListPagePainter::gap(210, 80, 1, 178), 0);
     EXPECT_EQ(ListPagePainter::gap(297, 270, 0, 100), 0);
     EXPECT_NEAR(ListPagePainter::gap(210, 80, 10, 178), 2.6667, 1e-3);
-    f.design->stitch.LabelGridHor = 1;
+    f.preview.options.LabelGridHor = 1;
     EXPECT_EQ(labels.labelRect(0, 0).left(), f.preview.mmPx * 4.0);
 
     // A name too long for every font height is written at height 1, not forever shrunk.
