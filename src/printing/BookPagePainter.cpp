@@ -52,6 +52,8 @@ QRectF BookPagePainter::titlePicture() const
     const int hd = m_c.design.height();
     const int box = nearest(0.528 * l.pageheightReal);
     const int longer = std::max({nearest(wd * 1.0), nearest(fh * hd), 1});
+    // Whole device pixels per stitch; a design with more stitches than the box has pixels gets
+    // the exact fraction instead of 0, shrinking its picture into the same box.
     double s = box / longer;
     if (s < 1)
         s = double(box) / longer;
