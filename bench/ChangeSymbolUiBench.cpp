@@ -1,0 +1,92 @@
+// A new symbol for the drawing colour in the real main window: a new 1000 x 1000 design at zoom
+// 20 ("500%") with grid and symbols shown, whose drawing colour fills the top-left 500 x 500
+// cells (250 000, the whole visible view among them). Each iteration clicks "OK" in the
+// change-symbol dialog on a free symbol and processes the events that repaint the view; the
+// dialog is prepared (shown, cell chosen) outside the timed part.
+//
+// Reported: the wall time of OK through the repaint, per change (median and maximum).
+#include "editors/forms/TFChangeCharacter.h"
+#include "model/ColorUsage.h"
+#include "model/Design.h"
+#include "shell/Paths.h"
+#include "shell/Startup.h"
+#include "shell/forms/TFMain.h"
+#include "support/LargeDesignDialogs.h"
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int kZoomIndex = 12; // zoom 20
+constexpr int kFilled = 500;
+
+void fillWithDrawingColour(Design& d)
+{
+    const TColorRef colour = d.stitch.drawcolor();
+    for (int y = 0; y < kFilled; ++y)
+        for (int x = 0; x < kFilled; ++x)
+            d.CrossLayer.setCanvasPixel(x, y, colour);
+    ColorUsage::CalcColorUsage(d);
+    d.listener().designChanged();
+}
+
+void ChangeSymbolInTheWindow(benchmark::State& state)
+{
+    TFMain main;
+    main.setDialogs(std::make_unique<LargeDesignDialogs>());
+    main.MenuNewClick();
+    main.show();
+    if (!QTest::qWaitForWindowExposed(&main)) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
+    main.setZoomIndex(kZoomIndex);
+    main.setVisibility(true, true);
+    Design& d = main.design();
+    d.stitch.setDrawcolor(d.stitch.Colors.begin()->first);
+    fillWithDrawingColour(d);
+    QCoreApplication::processEvents();
+
+    TFChangeCharacter dialog(&main);
+    std::vector<double> times;
+    QElapsedTimer timer;
+    for (auto _ : state) {
+        state.PauseTiming();
+        dialog.FormShow(d);
+        dialog.show();
+        // Two symbols taken in turn, both free of the design's other colours.
+        const int index = times.size() % 2 == 0 ? 1 : 2;
+        dialog.Grid->setCurrentIndex(dialog.Grid->model()->index(0, index));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        timer.start();
+        dialog.BOK->click();
+        QCoreApplication::processEvents();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    state.counters["ok_median_ms"] = times[times.size() / 2];
+    state.counters["ok_max_ms"] = times.back();
+    state.counters["cells_of_the_colour"] = double(d.stitch.Colors.at(d.stitch.drawcolor()).colorCount);
+}
+BENCHMARK(ChangeSymbolInTheWindow)->Iterations(20)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir config;
+    qputenv("THREADWRIGHT_CONFIG_DIR", config.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(icons);
+    Paths::setDataFolder(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR));
+    Startup::registerSymbolFont(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR "/fonts/"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
