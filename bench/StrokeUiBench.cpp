@@ -6,15 +6,13 @@
 // Reported per move: the median and the 90th percentile of the wall time from sending the move
 // to the end of its repaint.
 #include "model/Design.h"
-#include "shell/Paths.h"
-#include "shell/Startup.h"
 #include "shell/forms/TFMain.h"
 #include "support/LargeDesignDialogs.h"
+#include "support/WindowBenchMain.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -88,14 +86,5 @@ BENCHMARK(PenStrokeInTheWindow)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("THREADWRIGHT_CONFIG_DIR", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(icons);
-    Paths::setDataFolder(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR));
-    Startup::registerSymbolFont(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR "/fonts/"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // reader, both list models, and the first paint of both lists (offscreen). The editor is shown
 // with a new set before each iteration, outside the timed part.
 #include "editors/forms/TFCharacters.h"
+#include "support/WindowBenchMain.h"
 #include <QApplication>
 #include <QFile>
 #include <QListView>
@@ -49,10 +50,5 @@ BENCHMARK(OpenLargeSet)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -249,15 +249,8 @@ bool SymbolSetDocument::Check(SymbolSetQuestions& questions)
 {
     if (FileSaved || m_chars.isEmpty())
         return true;
-    switch (questions.ask(questions.translate(TRANSLATABLE("Data is not saved, save now?")))) {
-    case Answer::Cancel:
-        return false;
-    case Answer::No:
-        return true;
-    case Answer::Yes:
-        break;
-    }
-    return Save(questions);
+    const Answer answer = questions.ask(questions.translate(TRANSLATABLE("Data is not saved, save now?")));
+    return answer == Answer::No || (answer == Answer::Yes && Save(questions));
 }
 
 // The name, file state and target change only once the file is written.
