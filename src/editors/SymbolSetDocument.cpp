@@ -267,8 +267,8 @@ bool SymbolSetDocument::write(SymbolSetQuestions& questions, const QString& chos
         && !questions.confirm(questions.translate(TRANSLATABLE("%1 characters have no visible symbol in this font. Save anyway?")).arg(invisible)))
         return false;
     const QString target = targetFile(chosen);
-    Status written = QDir().mkpath(m_userFolder) ? SafeFileWriter::writeBytes(target, bytes)
-                                                  : Status::error(TRANSLATABLE("Could not make the folder %1."), {m_userFolder});
+    const Status written = QDir().mkpath(m_userFolder) ? SafeFileWriter::writeBytes(target, bytes)
+                                                        : Status::error(TRANSLATABLE("Could not make the folder %1."), {m_userFolder});
     if (!written) {
         questions.warn(written.text([&](const QString& key) { return questions.translate(key); }));
         return false;

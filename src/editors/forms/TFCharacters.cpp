@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -164,8 +165,9 @@ void TFCharacters::connectControls()
     });
 }
 
-// The real dialogs. The file dialogs start in the user's folder and offer the shipped one in
-// their sidebar, so a shipped set can be opened and then saved as the user's own.
+// The real dialogs. The file dialogs start in the user's folder (the shipped one until the user
+// saved a set) and offer both in their sidebar, so a shipped set can be opened and then saved as
+// the user's own.
 void TFCharacters::installDialogs()
 {
     askYesNoCancel = [this](const QString& question) {
@@ -180,7 +182,8 @@ void TFCharacters::installDialogs()
     inform = [this](const QString& message) { QMessageBox::information(this, windowTitle(), message); };
     showWarning = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
     const auto fileDialog = [this](QFileDialog::AcceptMode mode, const QString& folder, const QString& preset) {
-        QFileDialog dialog(this, windowTitle(), folder, translate(TRANSLATABLE("Symbol sets")) + QStringLiteral(" (*.chr)"));
+        const QString start = QDir(folder).exists() ? folder : m_shippedFolder;
+        QFileDialog dialog(this, windowTitle(), start, translate(TRANSLATABLE("Symbol sets")) + QStringLiteral(" (*.chr)"));
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
         dialog.setDefaultSuffix(QStringLiteral("chr"));
