@@ -21,7 +21,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-constexpr int kZoomIndex = 12; // zoom 20
 constexpr int kFilled = 500;
 
 void fillWithDrawingColour(Design& d)
@@ -49,17 +48,9 @@ public:
 void ChangeSymbolInTheWindow(benchmark::State& state)
 {
     TFMain main;
-    main.setDialogs(std::make_unique<LargeDesignDialogs>());
-    main.MenuNewClick();
-    main.show();
-    if (!QTest::qWaitForWindowExposed(&main)) {
-        state.SkipWithError("the window was not shown");
+    if (!showLargeDesign(main, state))
         return;
-    }
-    main.setZoomIndex(kZoomIndex);
-    main.setVisibility(true, true);
     Design& d = main.design();
-    d.stitch.setDrawcolor(d.stitch.Colors.begin()->first);
     fillWithDrawingColour(d);
     QCoreApplication::processEvents();
 

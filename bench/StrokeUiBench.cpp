@@ -19,7 +19,6 @@
 
 namespace {
 constexpr int kMoves = 2000;
-constexpr int kZoomIndex = 12; // zoom 20
 constexpr int kCell = 20;
 
 // The pointer positions of the stroke: half a cell per move, rows snaking down the view.
@@ -45,18 +44,10 @@ double percentile(std::vector<double> values, double p)
 void PenStrokeInTheWindow(benchmark::State& state)
 {
     TFMain main;
-    main.setDialogs(std::make_unique<LargeDesignDialogs>());
-    main.MenuNewClick();
-    main.show();
-    if (!QTest::qWaitForWindowExposed(&main)) {
-        state.SkipWithError("the window was not shown");
+    if (!showLargeDesign(main, state))
         return;
-    }
-    main.setZoomIndex(kZoomIndex);
-    main.setVisibility(true, true);
     main.ButtonDraw->trigger();
     Design& d = main.design();
-    d.stitch.setDrawcolor(d.stitch.Colors.begin()->first);
     QWidget* view = main.Image->viewport();
     const QList<QPoint> path = strokePath(view->size());
     QCoreApplication::processEvents();
