@@ -3,6 +3,7 @@
 #include "editors/forms/TFChangeCharacter.h"
 #include "editors/forms/TFCharacters.h"
 #include "model/Design.h"
+#include "shell/Paths.h"
 #include "shell/forms/TFMain.h"
 #include "support/ui/ScriptedDialogs.h"
 #include "view/ColorList.h"
@@ -11,7 +12,9 @@
 #include "view/forms/TWorkView.h"
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
@@ -103,4 +106,26 @@ TEST_F(TFMainSymbols, ChangeCharacterOpensOnlyForAColourWithStitchesAndShowsTheN
     const int row = list->rowOf(colour);
     ASSERT_GE(row, 0);
     EXPECT_EQ(list->rows()[row].Symbol, symbol) << "the colour list row";
+}
+
+TEST_F(TFMainSymbols, ASetSavedInTheEditorIsOfferedForTheNextNewDesign)
+{
+    int shown = 0;
+    whenShown<TFCharacters>(shown, [](TFCharacters& editor) {
+        editor.chooseSaveFile = [](const QString&, const QString&) { return QStringLiteral("saved-in-editor"); };
+        QTest::keyClicks(editor.EName, QStringLiteral("Saved in the editor"));
+        editor.ListViewAll->selectionModel()->select(editor.ListViewAll->model()->index(0, 0), QItemSelectionModel::Select);
+        QTest::mouseClick(editor.ButtonAdd, Qt::LeftButton);
+        editor.ToolSave->trigger();
+    });
+    main.MenuCharactersEditor->trigger();
+    ASSERT_EQ(shown, 1);
+    const QString file = Paths::userCharactersFolder() + QStringLiteral("saved-in-editor.chr");
+    ASSERT_TRUE(QFile::exists(file));
+
+    dialogs->answers = {Answer::No};
+    dialogs->newDesigns = {NewDesignChoice()};
+    main.MenuNewClick();
+    EXPECT_TRUE(main.design().stitch.characters.contains(QStringLiteral("Saved in the editor")));
+    QFile::remove(file);
 }
