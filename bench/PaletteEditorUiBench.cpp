@@ -10,6 +10,7 @@
 #include "editors/forms/TFPaletteEditor.h"
 #include "model/TextFile.h"
 #include "model/Windows1252.h"
+#include "support/WindowBenchMain.h"
 #include <QApplication>
 #include <QFile>
 #include <QTableView>
@@ -126,10 +127,5 @@ BENCHMARK(PlainWriteRead)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -6,41 +6,20 @@
 // Reported per move: the median and the 90th percentile of the wall time from sending the move
 // to the end of its repaint.
 #include "model/Design.h"
-#include "shell/Paths.h"
-#include "shell/Startup.h"
-#include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
+#include "support/LargeDesignDialogs.h"
+#include "support/WindowBenchMain.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace {
 constexpr int kMoves = 2000;
-constexpr int kZoomIndex = 12; // zoom 20
 constexpr int kCell = 20;
-
-// Answers the new-design dialog with 1000 x 1000 and everything else with "cancel".
-class LargeDesignDialogs : public MainDialogs
-{
-public:
-    Answer ask(const QString&) override { return Answer::No; }
-    void inform(const QString&) override {}
-    void warn(const QString&) override {}
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    int chooseApplicationMode() override { return -1; }
-    bool chooseNewDesign(NewDesignChoice& choice) override
-    {
-        choice.width = 1000;
-        choice.height = 1000;
-        return true;
-    }
-};
 
 // The pointer positions of the stroke: half a cell per move, rows snaking down the view.
 QList<QPoint> strokePath(const QSize& view)
@@ -65,18 +44,10 @@ double percentile(std::vector<double> values, double p)
 void PenStrokeInTheWindow(benchmark::State& state)
 {
     TFMain main;
-    main.setDialogs(std::make_unique<LargeDesignDialogs>());
-    main.MenuNewClick();
-    main.show();
-    if (!QTest::qWaitForWindowExposed(&main)) {
-        state.SkipWithError("the window was not shown");
+    if (!showLargeDesign(main, state))
         return;
-    }
-    main.setZoomIndex(kZoomIndex);
-    main.setVisibility(true, true);
     main.ButtonDraw->trigger();
     Design& d = main.design();
-    d.stitch.setDrawcolor(d.stitch.Colors.begin()->first);
     QWidget* view = main.Image->viewport();
     const QList<QPoint> path = strokePath(view->size());
     QCoreApplication::processEvents();
@@ -106,14 +77,5 @@ BENCHMARK(PenStrokeInTheWindow)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    qputenv("THREADWRIGHT_CONFIG_DIR", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    Q_INIT_RESOURCE(icons);
-    Paths::setDataFolder(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR));
-    Startup::registerSymbolFont(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR "/fonts/"));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -3,52 +3,9 @@
 #include "model/CommaText.h"
 #include "model/TextFile.h"
 #include "model/Windows1252.h"
-#include <QSet>
 #include <charconv>
 
 namespace {
-bool needsQuotes(const QString& text)
-{
-    if (text.isEmpty())
-        return true;
-    for (const QChar c : text) {
-        if (c == QLatin1Char(',') || c == QLatin1Char('"') || c.unicode() <= 0x20 || c.unicode() == 0x7F)
-            return true;
-    }
-    return false;
-}
-
-// The characters above U+00FF that the code page holds (those of its bytes 0x80-0x9F).
-const QSet<char16_t>& highCharacters()
-{
-    static const QSet<char16_t> set = [] {
-        QSet<char16_t> s;
-        for (int b = 0x80; b <= 0x9F; ++b)
-            s.insert(Windows1252::charOf(static_cast<unsigned char>(b)).unicode());
-        return s;
-    }();
-    return set;
-}
-
-// Whether the code page holds the character, so that it reads back as itself.
-bool inCodePage(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return true;
-    return highCharacters().contains(c);
-}
-
-// A text that a file line carries unchanged: every character in the code page, and no line
-// break, which would split the line.
-bool storable(const QString& text)
-{
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || !inCodePage(c.unicode()))
-            return false;
-    }
-    return true;
-}
-
 Status unstorableColor(const TColorInfo& color)
 {
     return Status::error(TRANSLATABLE("The color \"%1\" (number %2) has a character that a palette file cannot hold. Change it before saving."),
@@ -87,33 +44,15 @@ QString PaletteText::colorLine(const TColorInfo& color)
     return line;
 }
 
-namespace {
-// A name or number as one field; see needsQuotes.
-void appendField(QString& out, const QString& text)
-{
-    if (!needsQuotes(text)) {
-        out += text;
-        return;
-    }
-    out += QLatin1Char('"');
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"'))
-            out += QLatin1Char('"');
-        out += c;
-    }
-    out += QLatin1Char('"');
-}
-} // namespace
-
 // Written straight into the file's text: a palette of many thousand colours is saved without a
 // string per line or per number.
 void PaletteText::appendColorLine(QString& out, const TColorInfo& color)
 {
     if (color.colorName != color.colorID) {
-        appendField(out, color.colorName);
+        appendCommaField(out, color.colorName);
         out += QLatin1String(", ");
     }
-    appendField(out, color.colorID);
+    appendCommaField(out, color.colorID);
     for (const int value : {redOf(color.matchColor), greenOf(color.matchColor), blueOf(color.matchColor), color.charID}) {
         char digits[16];
         const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
@@ -126,12 +65,12 @@ Status PaletteText::encode(const QString& name, const QString& version, const QL
 {
     if (colors.isEmpty())
         return Status::error(TRANSLATABLE("Palette is empty"));
-    if (!storable(name) || !storable(version))
+    if (!TextFile::isStorableLine(name) || !TextFile::isStorableLine(version))
         return unstorablePalette();
     QString text = QStringLiteral(";$N") + name + QStringLiteral("\r\n;$V") + version + QStringLiteral("\r\n");
     text.reserve(colors.size() * 48);
     for (const TColorInfo& color : colors) {
-        if (!storable(color.colorName) || !storable(color.colorID))
+        if (!TextFile::isStorableLine(color.colorName) || !TextFile::isStorableLine(color.colorID))
             return unstorableColor(color);
         appendColorLine(text, color);
         text += QLatin1String("\r\n");

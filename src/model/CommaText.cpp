@@ -54,3 +54,31 @@ QStringList splitCommaText(const QString& line)
     }
     return fields;
 }
+
+namespace {
+bool needsQuotes(const QString& text)
+{
+    if (text.isEmpty())
+        return true;
+    for (const QChar c : text) {
+        if (c == QLatin1Char(',') || c == QLatin1Char('"') || c.unicode() <= 0x20 || c.unicode() == 0x7F)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+void appendCommaField(QString& out, const QString& text)
+{
+    if (!needsQuotes(text)) {
+        out += text;
+        return;
+    }
+    out += QLatin1Char('"');
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            out += QLatin1Char('"');
+        out += c;
+    }
+    out += QLatin1Char('"');
+}

@@ -7,3 +7,8 @@
 // quotes (each one quote). Two commas in a row enclose an empty field, and a comma that ends
 // the line adds an empty last field.
 QStringList splitCommaText(const QString& line);
+
+// Appends `text` as one field that splitCommaText reads back unchanged: as it is, or in double
+// quotes with inner quotes doubled when it is empty or holds a comma, a quote, a blank or a
+// control character.
+void appendCommaField(QString& out, const QString& text);

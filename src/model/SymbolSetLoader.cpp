@@ -27,10 +27,21 @@ Status SymbolSetLoader::parse(const QStringList& lines, const QString& fileName,
             return Status::error(TRANSLATABLE("The symbol set file %1 has a line that is not a character code: line %2. The symbol set was not loaded."),
                 {fileName, QString::number(i + 1)});
         }
-        info.characters += code >= 128 && code <= 159 ? Windows1252::charOf(static_cast<unsigned char>(code))
-                                                      : QChar(char16_t(code));
+        info.characters += characterOf(code);
     }
     return Status::ok();
+}
+
+QChar SymbolSetLoader::characterOf(int code)
+{
+    return code >= 128 && code <= 159 ? Windows1252::charOf(static_cast<unsigned char>(code)) : QChar(char16_t(code));
+}
+
+int SymbolSetLoader::codeOf(QChar symbol)
+{
+    const QByteArray byte = Windows1252::fromUnicode(QString(symbol));
+    const auto b = static_cast<unsigned char>(byte.at(0));
+    return b >= 128 && b <= 159 && Windows1252::charOf(b) == symbol ? b : symbol.unicode();
 }
 
 Status SymbolSetLoader::loadFile(const QString& fileName, TSymbolSetCatalogue& catalogue)

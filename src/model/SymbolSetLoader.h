@@ -19,6 +19,11 @@ QStringList loadFolder(const QString& folder, TSymbolSetCatalogue& catalogue);
 // Loads the union of the user's and the shipped folder (see CatalogueFiles) in name order.
 QStringList loadFolders(const QString& userFolder, const QString& shippedFolder, TSymbolSetCatalogue& catalogue);
 Status parse(const QStringList& lines, const QString& fileName, TCharacterInfo& info);
+// The symbol character of a code line (see above), and back: the code a file holds for a
+// symbol. A character of the code page's table 0x80-0x9F goes back to its byte, so a set read
+// and written again keeps its file.
+QChar characterOf(int code);
+int codeOf(QChar symbol);
 // The set used when the catalogue is empty: the document's starting string in our symbol font.
 TCharacterInfo builtInSet();
 } // namespace SymbolSetLoader

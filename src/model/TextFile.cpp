@@ -77,6 +77,15 @@ bool TextFile::readLinesWithBom(const QString& fileName, QStringList& lines, QSt
     return true;
 }
 
+bool TextFile::isStorableLine(const QString& text)
+{
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || !Windows1252::holds(c))
+            return false;
+    }
+    return true;
+}
+
 bool TextFile::parseInteger(const QString& text, int& value)
 {
     bool ok = false;

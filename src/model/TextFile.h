@@ -15,6 +15,9 @@ bool readLines(const QString& fileName, QStringList& lines, QString* error = nul
 // Lines of a file whose byte-order mark selects UTF-8 or UTF-16; Windows-1252 without one.
 bool readLinesWithBom(const QString& fileName, QStringList& lines, QString* error = nullptr);
 QStringList splitLines(const QString& text);
+// A text that one line of a side file carries unchanged: every character in the code page, and
+// no line break, which would split the line.
+bool isStorableLine(const QString& text);
 // A whole number in a field: optional blanks and sign, then decimal digits.
 bool parseInteger(const QString& text, int& value);
 } // namespace TextFile

@@ -29,6 +29,14 @@ QChar Windows1252::charOf(unsigned char byte)
     return QChar(char16_t(byte));
 }
 
+bool Windows1252::holds(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return true;
+    return reverseTable().contains(u);
+}
+
 QString Windows1252::toUnicode(const QByteArray& bytes)
 {
     QString text;

@@ -9,6 +9,8 @@
 namespace Windows1252 {
 QString toUnicode(const QByteArray& bytes);
 QChar charOf(unsigned char byte);
+// Whether the code page holds the character, so that it survives a round trip.
+bool holds(QChar c);
 // Characters the code page cannot hold become '?'.
 QByteArray fromUnicode(const QString& text);
 } // namespace Windows1252

@@ -171,7 +171,7 @@ void TFMain::connectColorPanel()
         m_design->stitch.setDrawcolor(color);
         PanelLeft->UpdateColorPanels();
     });
-    connect(PanelLeft, &TColorPanel::changeCharacterRequested, this, &TFMain::notAvailableYet);
+    connect(PanelLeft, &TColorPanel::changeCharacterRequested, this, &TFMain::MenuChangeCharacter1Click);
     connect(PanelLeft->ButtonPalette, &QPushButton::clicked, this, &TFMain::ButtonPaletteClick);
     connect(FPalette, &TFPalette::colorChosen, this, [this](TColorRef color) {
         m_design->stitch.setDrawcolor(color);

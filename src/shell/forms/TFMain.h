@@ -33,6 +33,8 @@ class TFUpdate;
 class QTimer;
 class TFRealPreview;
 class TFPaletteEditor;
+class TFCharacters;
+class TFChangeCharacter;
 class TColorPanel;
 class TWorkView;
 
@@ -45,7 +47,7 @@ class TWorkView;
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
 // TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
 // TFMainHelp.cpp (help, about, the update check), TFMainCMYK.cpp (the print colour corrections
-// dialog).
+// dialog), TFMainSymbols.cpp (the symbol set editor and the change of one colour's symbol).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -91,6 +93,11 @@ public:
     void MenuNewPaletteClick();
     void MenuEditPaletteClick();
     void MenuCMYKClick();
+    // Tools -> Pro: the symbol set editor, and a new symbol for the drawing colour (from the
+    // menu, and from the colour list's context menu).
+    void MenuCharactersEditorClick();
+    void MenuChangecharacterClick();
+    void MenuChangeCharacter1Click();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -234,6 +241,9 @@ private:
     TFPaletteEditor* preparedPaletteEditor();
     TFChoosePalette* FChoosePalette = nullptr;
     TFPaletteEditor* FPaletteEditor = nullptr;
+    // The symbol set editor and the change-symbol dialog, made on first use.
+    TFCharacters* FCharacters = nullptr;
+    TFChangeCharacter* FChangeCharacter = nullptr;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;
