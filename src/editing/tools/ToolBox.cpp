@@ -2,6 +2,7 @@
 #include "editing/tools/BackStitchTool.h"
 #include "editing/tools/EraserTool.h"
 #include "editing/tools/FrenchKnotTool.h"
+#include "editing/tools/InsertTool.h"
 #include "editing/tools/PanTool.h"
 #include "editing/tools/PenTool.h"
 #include "editing/tools/PipetteTool.h"
@@ -37,7 +38,7 @@ const std::vector<ToolEntry>& ToolBox::entries()
         {modLine, G::cells, true, nullptr, {}, nullptr},
         {modRectangle, G::cells, true, nullptr, {}, nullptr},
         {modCircle, G::cells, true, nullptr, {}, nullptr},
-        {modInsert, G::cells, false, nullptr, {}, nullptr},
+        {modInsert, G::cells, false, nullptr, {}, make<InsertTool>},
         {modFrenchKnot, G::points, false, nullptr, {}, make<FrenchKnotTool>},
         {modRhode, G::points, false, nullptr, {}, make<RhodeTool>},
     };
