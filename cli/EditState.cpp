@@ -1,4 +1,5 @@
 #include "EditState.h"
+#include "editing/tools/InsertTool.h"
 #include "editing/tools/Tool.h"
 #include "model/Design.h"
 #include "model/RhodeShapes.h"
@@ -68,4 +69,22 @@ ToolPointer EditState::pointerAt(const QPoint& position) const
         break;
     }
     return PointerMapping::at(g, pixel, m_design);
+}
+
+std::optional<QString> EditState::apply(const ToolFeedback& feedback)
+{
+    if (feedback.usedUp)
+        enterMode(m_modeBeforeInsert);
+    if (!feedback.refusal)
+        return feedback.refusal.text();
+    return std::nullopt;
+}
+
+void EditState::armInsert(TInsertType type, int amount)
+{
+    static_cast<InsertTool*>(m_tools.forMode(modInsert))->arm(type, amount);
+    if (m_mode != modInsert) {
+        m_modeBeforeInsert = m_mode;
+        enterMode(modInsert);
+    }
 }

@@ -1,9 +1,13 @@
 #pragma once
+#include "editing/TInsertType.h"
 #include "editing/TMode.h"
 #include "editing/tools/ToolBox.h"
 #include "editing/tools/ToolContext.h"
+#include "editing/tools/ToolFeedback.h"
 #include "editing/tools/ToolPointer.h"
+#include <QString>
 #include <memory>
+#include <optional>
 
 class Design;
 class RhodeShapes;
@@ -33,6 +37,12 @@ public:
     // depending on the current tool's grid.
     ToolPointer pointerAt(const QPoint& position) const;
 
+    // What a pointer event asks beyond its changes, as the window does it: a refusal becomes the
+    // step's failure, a used-up tool hands back the mode it came from.
+    std::optional<QString> apply(const ToolFeedback& feedback);
+    // The insert dialog's OK: the insert tool armed for one press, the current mode remembered.
+    void armInsert(TInsertType type, int amount);
+
     TFillMode fillMode = fillNone;
     bool roundCorners = false;
 
@@ -40,6 +50,7 @@ private:
     Design& m_design;
     ToolBox m_tools;
     TMode m_mode = modDraw;
+    TMode m_modeBeforeInsert = modDraw;
     bool m_allowQuarterOverCross;
     std::unique_ptr<RhodeShapes> m_rhodeShapes;
 };

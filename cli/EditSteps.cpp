@@ -1,4 +1,5 @@
 #include "EditSteps.h"
+#include "EditSizeSteps.h"
 #include "EditState.h"
 #include "editing/tools/Tool.h"
 #include "model/Design.h"
@@ -73,11 +74,11 @@ std::optional<Action> pointer(const QString& argument, QString* error, Send send
         return std::nullopt;
     }
     return Action([at = *at, send](EditState& state) -> Failure {
-        if (Tool* tool = state.tool()) {
-            ToolContext context = state.context();
-            send(*tool, context, state.pointerAt(at));
-        }
-        return std::nullopt;
+        Tool* tool = state.tool();
+        if (!tool)
+            return std::nullopt;
+        ToolContext context = state.context();
+        return state.apply(send(*tool, context, state.pointerAt(at)));
     });
 }
 
@@ -150,24 +151,26 @@ std::optional<Action> parseCorner(const QString& argument, QString* error)
 std::optional<Action> parseClick(const QString& argument, QString* error)
 {
     return pointer(argument, error, [](Tool& tool, ToolContext& context, const ToolPointer& at) {
-        tool.press(context, at);
-        tool.release(context, at);
+        const ToolFeedback pressed = tool.press(context, at);
+        ToolFeedback released = tool.release(context, at);
+        released.refusal = pressed.refusal;
+        return released;
     });
 }
 
 std::optional<Action> parsePress(const QString& argument, QString* error)
 {
-    return pointer(argument, error, [](Tool& tool, ToolContext& context, const ToolPointer& at) { tool.press(context, at); });
+    return pointer(argument, error, [](Tool& tool, ToolContext& context, const ToolPointer& at) { return tool.press(context, at); });
 }
 
 std::optional<Action> parseMove(const QString& argument, QString* error)
 {
-    return pointer(argument, error, [](Tool& tool, ToolContext& context, const ToolPointer& at) { tool.move(context, at); });
+    return pointer(argument, error, [](Tool& tool, ToolContext& context, const ToolPointer& at) { return tool.move(context, at); });
 }
 
 std::optional<Action> parseRelease(const QString& argument, QString* error)
 {
-    return pointer(argument, error, [](Tool& tool, ToolContext& context, const ToolPointer& at) { tool.release(context, at); });
+    return pointer(argument, error, [](Tool& tool, ToolContext& context, const ToolPointer& at) { return tool.release(context, at); });
 }
 
 std::optional<Action> parseKey(const QString& argument, QString* error)
@@ -220,6 +223,8 @@ const std::vector<EditSteps::Verb>& EditSteps::verbs()
         {"key", "esc|enter", parseKey},
         {"undo", "", parseUndo},
         {"redo", "", parseRedo},
+        {"insert", "columns|rows N", EditSizeSteps::parseInsert},
+        {"resize", "W H", EditSizeSteps::parseResize},
     };
     return table;
 }

@@ -18,10 +18,8 @@ void DesignCreation::assignSymbolSet(Design& design, const QString& characters)
 
 Status DesignCreation::CreateNewTemplate(Design& design, int X, int Y, const QString& characters, const QString& palette)
 {
-    if (!DesignLimits::sizeAllowed(X, Y)) {
-        return Status::error(TRANSLATABLE("A design must be 1 to %1 cells wide and high, with at most %2 cells."),
-            {QString::number(DesignLimits::kMaxSide), QString::number(DesignLimits::kMaxCells)});
-    }
+    if (!DesignLimits::sizeAllowed(X, Y))
+        return DesignLimits::refusal();
     TStitch& doc = design.stitch;
     doc.BackGroundColor = 0xFFFFFFFFu;
     doc.fileMode = fmNew;

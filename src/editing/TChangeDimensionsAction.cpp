@@ -4,6 +4,7 @@
 #include "model/Design.h"
 #include "model/DesignListener.h"
 #include "model/DesignLimits.h"
+#include <algorithm>
 
 namespace {
 // The stitched pixels of a layer outside a width x height block at its top left.
@@ -48,6 +49,17 @@ void TChangeDimensionsAction::record()
         if (!grid.contains(s.FromPoint) || !grid.contains(s.ToPoint))
             fArrBack.append({i, s});
     }
+    for (int i = int(fdesign.FrenchKnotList.size()) - 1; i >= 0; --i) {
+        if (!grid.contains(fdesign.FrenchKnotList[i].Center))
+            fArrKnots.append({i, fdesign.FrenchKnotList[i]});
+    }
+    for (int i = int(fdesign.RhodeList.size()) - 1; i >= 0; --i) {
+        const TRhodeRef& rhode = fdesign.RhodeList[i];
+        const bool outside = std::any_of(rhode->stitches.cbegin(), rhode->stitches.cend(),
+            [&grid](const TBackStitch& s) { return !grid.contains(s.FromPoint) || !grid.contains(s.ToPoint); });
+        if (outside)
+            fArrRhodes.append({i, rhode});
+    }
 }
 
 void TChangeDimensionsAction::shrinkAndGrow(int width, int height)
@@ -61,6 +73,10 @@ void TChangeDimensionsAction::cut()
     StitchOperations ops(fdesign);
     for (const auto& removed : fArrBack)
         ops.backStitchesDelete(removed.position, false);
+    for (const auto& removed : fArrKnots)
+        ops.frenchKnotDelete(removed.position, false);
+    for (const auto& removed : fArrRhodes)
+        ops.RhodeDelete(removed.position, false);
     for (const CellValues::Entry& e : fArr)
         ops.updatePixel(e.x, e.y, false, fBackGroundColor);
     for (const CellValues::Entry& e : fArrQuarter)
@@ -84,11 +100,17 @@ void TChangeDimensionsAction::onUndo()
         ops.updateQPixel(e.x, e.y, false, e.value);
     for (auto it = fArrBack.crbegin(); it != fArrBack.crend(); ++it)
         ops.backStitchesInsert(it->position, it->item, false);
+    for (auto it = fArrKnots.crbegin(); it != fArrKnots.crend(); ++it)
+        ops.frenchKnotInsert(it->position, it->item, false);
+    for (auto it = fArrRhodes.crbegin(); it != fArrRhodes.crend(); ++it)
+        ops.RhodeInsert(it->position, it->item, false);
     fdesign.listener().designChanged();
 }
 
 long long TChangeDimensionsAction::heldBytes() const
 {
     return fArr.heldBytes() + fArrQuarter.heldBytes()
-        + fArrBack.capacity() * qsizetype(sizeof(RemovedItem<TBackStitch>));
+        + fArrBack.capacity() * qsizetype(sizeof(RemovedItem<TBackStitch>))
+        + fArrKnots.capacity() * qsizetype(sizeof(RemovedItem<TFrenchKnot>))
+        + fArrRhodes.capacity() * qsizetype(sizeof(RemovedItem<TRhodeRef>) + sizeof(TRhode));
 }

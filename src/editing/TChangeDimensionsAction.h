@@ -2,14 +2,16 @@
 #include "editing/CellValues.h"
 #include "editing/RemovedItem.h"
 #include "model/TUndoAction.h"
+#include "model/TRhode.h"
 #include "model/UTypes.h"
 #include <QList>
 
 // A new width and height; the change is made when the record is built. The top-left part of the
 // design stays; cells and quarters beyond the new size are cut off (fArr, fArrQuarter keep the
 // stitched ones with their values) and back stitches with an end point beyond the new half-cell
-// grid are taken out, from the last to the first (fArrBack). French knots and rhodes stay, even
-// outside. New columns and rows are empty.
+// grid are taken out, from the last to the first (fArrBack), and so are french knots whose
+// centre and rhodes with any stitch point lie beyond it (fArrKnots, fArrRhodes): nothing is
+// left outside the design, invisible but still counted. New columns and rows are empty.
 //
 // The cut-off stitches are emptied through the primitives before the layers shrink, and written
 // back through them after the layers grow again on undo, so the counts follow exactly without a
@@ -34,6 +36,8 @@ private:
     CellValues fArr;
     CellValues fArrQuarter;
     QList<RemovedItem<TBackStitch>> fArrBack;
+    QList<RemovedItem<TFrenchKnot>> fArrKnots;
+    QList<RemovedItem<TRhodeRef>> fArrRhodes;
     TColor32 fBackGroundColor;
     int fNewWidth;
     int fNewHeight;

@@ -5,6 +5,7 @@
 #include "model/DesignListener.h"
 #include "model/DesignLimits.h"
 #include <algorithm>
+#include <limits>
 
 TInsertAction::TInsertAction(Design& design, int position, TInsertType insertType, int count)
     : TUndoAction(design)
@@ -27,7 +28,7 @@ void TInsertAction::moveBackStitches(int shift)
 {
     StitchOperations ops(fdesign);
     const int line = 2 * fPosition;
-    const auto coord = [this](QPoint& p) -> int& { return fInsertType == itColumn ? p.rx() : p.ry(); };
+    const auto coord = [this](QPoint& p) -> int& { return along(p); };
     for (int i = 0; i < fdesign.BackStitchList.size(); ++i) {
         TBackStitch s = fdesign.BackStitchList[i];
         const bool fromMoves = coord(s.FromPoint) > line;
@@ -48,6 +49,37 @@ void TInsertAction::moveBackStitches(int shift)
     fdesign.listener().backStitchesChanged();
 }
 
+// Knots and whole rhodes beyond the insertion line move by `shift` half cells. Undo finds exactly
+// the moved ones with the same test, since nothing that stayed lies beyond the line.
+void TInsertAction::moveKnotsAndRhodes(int shift)
+{
+    const int line = 2 * fPosition;
+    for (TFrenchKnot& knot : fdesign.FrenchKnotList) {
+        if (along(knot.Center) > line)
+            along(knot.Center) += shift;
+    }
+    for (const TRhodeRef& rhode : fdesign.RhodeList) {
+        if (rhode->stitches.isEmpty())
+            continue;
+        int low = std::numeric_limits<int>::max();
+        int high = std::numeric_limits<int>::min();
+        for (TBackStitch& s : rhode->stitches) {
+            for (QPoint* p : {&s.FromPoint, &s.ToPoint}) {
+                low = std::min(low, along(*p));
+                high = std::max(high, along(*p));
+            }
+        }
+        if (low + high <= 2 * line)
+            continue;
+        for (TBackStitch& s : rhode->stitches) {
+            along(s.FromPoint) += shift;
+            along(s.ToPoint) += shift;
+        }
+    }
+    fdesign.listener().frenchKnotsChanged();
+    fdesign.listener().rhodesChanged();
+}
+
 void TInsertAction::insert()
 {
     const TColor32 bg = fdesign.stitch.BackGroundColor;
@@ -59,6 +91,7 @@ void TInsertAction::insert()
         fdesign.QuarterLayer = LayerBlocks::withRowsInserted(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
     }
     moveBackStitches(2 * fCount);
+    moveKnotsAndRhodes(2 * fCount);
     fdesign.listener().designChanged();
 }
 
@@ -73,6 +106,7 @@ void TInsertAction::remove()
         fdesign.QuarterLayer = LayerBlocks::withRowsRemoved(fdesign.QuarterLayer, 2 * fPosition, 2 * fCount, bg);
     }
     moveBackStitches(-2 * fCount);
+    moveKnotsAndRhodes(-2 * fCount);
     fdesign.listener().designChanged();
 }
 

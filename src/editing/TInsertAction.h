@@ -4,10 +4,12 @@
 
 // `fCount` empty columns (itColumn) or rows (itRow) inserted before column or row `fPosition`;
 // the change is made when the record is built. Both layers move as they are; back-stitch end
-// points beyond the insertion line (half-cell x, or y, > 2 * fPosition) move by 2 * fCount.
-// French knots and rhodes stay where they are. A position beyond the design appends at its
-// edge. A back stitch that straddles the line changes its length, so it is moved through the
-// primitives and its colour's counters follow; the layers' counts do not change.
+// points beyond the insertion line (half-cell x, or y, > 2 * fPosition) move by 2 * fCount, and
+// so do french knots whose centre lies beyond it; a rhode moves whole when the centre of its
+// points' box does, so it keeps its shape and length. Everything on the line stays. A position
+// beyond the design appends at its edge. A back stitch that straddles the line changes its
+// length, so it is moved through the primitives and its colour's counters follow; knots and
+// rhodes keep their lengths and the layers their counts.
 class TInsertAction : public TUndoAction
 {
 public:
@@ -23,6 +25,8 @@ private:
     void insert();
     void remove();
     void moveBackStitches(int shift);
+    void moveKnotsAndRhodes(int shift);
+    int& along(QPoint& p) const { return fInsertType == itColumn ? p.rx() : p.ry(); }
 
     int fPosition;
     TInsertType fInsertType;

@@ -83,9 +83,7 @@ void TFNewImage::prepare(const QStringList& palettes, const QString& defaultPale
 void TFNewImage::accept()
 {
     if (!DesignLimits::sizeAllowed(Edit1->value(), Edit2->value())) {
-        const QString message = TRANSLATABLE("A design must be 1 to %1 cells wide and high, with at most %2 cells.");
-        QMessageBox::warning(this, windowTitle(),
-            (m_translate ? m_translate(message) : message).arg(DesignLimits::kMaxSide).arg(DesignLimits::kMaxCells));
+        QMessageBox::warning(this, windowTitle(), DesignLimits::refusal().text(m_translate));
         return;
     }
     QDialog::accept();

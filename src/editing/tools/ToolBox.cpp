@@ -4,6 +4,7 @@
 #include "editing/tools/EraserTool.h"
 #include "editing/tools/FillTool.h"
 #include "editing/tools/FrenchKnotTool.h"
+#include "editing/tools/InsertTool.h"
 #include "editing/tools/OutlineTool.h"
 #include "editing/tools/PanTool.h"
 #include "editing/tools/PenTool.h"
@@ -55,7 +56,7 @@ const std::vector<ToolEntry>& ToolBox::entries()
         {modCircle, G::cells, true, nullptr, {}, makeShape<ShapeTool::Shape::circle>},
         {modInlineBorder, G::cells, false, nullptr, {}, makeBorder<BorderTool::Side::inside>},
         {modOutlineBorder, G::cells, false, nullptr, {}, makeBorder<BorderTool::Side::outside>},
-        {modInsert, G::cells, false, nullptr, {}, nullptr},
+        {modInsert, G::cells, false, nullptr, {}, make<InsertTool>},
         {modFrenchKnot, G::points, false, nullptr, {}, make<FrenchKnotTool>},
         {modRhode, G::points, false, nullptr, {}, make<RhodeTool>},
     };

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/Status.h"
 #include <QPoint>
 
 // What a pointer event asks of the window besides the changes the design announced itself.
@@ -11,4 +12,8 @@ struct ToolFeedback
     // Show the pointer position in the status bar. The eraser's move that stays on its last
     // cell and the pipette's move outside the design leave it as it is.
     bool showPosition = true;
+    // The tool was used once and the window returns to the mode it came from (the insert tool).
+    bool usedUp = false;
+    // Why the tool refused the press, for a message; ok when it did not refuse.
+    Status refusal;
 };

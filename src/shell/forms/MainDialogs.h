@@ -17,6 +17,13 @@ struct NewDesignChoice
     QStringList symbolSets; // offered
 };
 
+// What the insert dialog asks: columns or rows, and how many.
+struct InsertChoice
+{
+    bool columns = false;
+    int amount = 1;
+};
+
 // The modal questions and file dialogs the main window asks. The program shows real dialogs;
 // window tests put a scripted implementation in their place, so a whole command can be driven
 // without a modal loop.
@@ -35,4 +42,6 @@ public:
     virtual int chooseApplicationMode() = 0;
     // The new-design dialog, preset from `choice`; false when cancelled.
     virtual bool chooseNewDesign(NewDesignChoice& choice) = 0;
+    // The insert dialog, preset from `choice`; false when cancelled.
+    virtual bool chooseInsertion(InsertChoice& choice) = 0;
 };

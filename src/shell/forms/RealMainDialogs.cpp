@@ -1,4 +1,5 @@
 #include "shell/forms/RealMainDialogs.h"
+#include "editing/forms/TFInsert.h"
 #include "conversion/forms/TFAppMode.h"
 #include "conversion/forms/TFNewImage.h"
 #include <QComboBox>
@@ -57,5 +58,18 @@ bool RealMainDialogs::chooseNewDesign(NewDesignChoice& choice)
     choice.palette = dialog.ComboPalette->currentText();
     choice.characters = dialog.ComboCharacters->currentText();
     choice.knitting = dialog.RKnitting->isChecked();
+    return true;
+}
+
+bool RealMainDialogs::chooseInsertion(InsertChoice& choice)
+{
+    TFInsert dialog(&m_main);
+    dialog.translate([this](const QString& t) { return m_main.translate(t); });
+    (choice.columns ? dialog.RColumn : dialog.RRow)->setChecked(true);
+    dialog.Edit1->setValue(choice.amount);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice.columns = dialog.RColumn->isChecked();
+    choice.amount = dialog.Edit1->value();
     return true;
 }

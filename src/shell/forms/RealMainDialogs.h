@@ -17,6 +17,7 @@ public:
     QString saveFileName(const QString& folder, const QString& preset, const QString& filter) override;
     int chooseApplicationMode() override;
     bool chooseNewDesign(NewDesignChoice& choice) override;
+    bool chooseInsertion(InsertChoice& choice) override;
 
 private:
     TFMain& m_main;

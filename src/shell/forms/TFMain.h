@@ -4,6 +4,7 @@
 #include "model/SaveQuestions.h"
 #include "shell/GeneralSettings.h"
 #include "shell/forms/CaptionTable.h"
+#include "shell/forms/MainDialogs.h"
 #include <QIcon>
 #include <QMainWindow>
 #include <memory>
@@ -118,6 +119,7 @@ public:
     void MenuItemRhodeClick(int index);
     void RhodeButtonUpdateImage(int index);
     void ButtonRhodeClick();
+    void ButtonInsertClick();
     const RhodeShapes& rhodeShapes() const { return *m_rhodeShapes; }
     // The tool of the current mode, or null.
     Tool* currentTool() const;
@@ -265,6 +267,9 @@ private:
     int ZoomFactor = 8;
     int m_zoomIndex = 6;
     TMode m_returnMode = modDraw;
+    // The mode the insert tool returns to after its one press, and the insert dialog's choice.
+    TMode m_modeBeforeInsert = modDraw;
+    InsertChoice m_insertChoice;
     std::unique_ptr<ToolBox> m_tools;
     std::unique_ptr<RhodeShapes> m_rhodeShapes;
     bool m_rhodesMessageShown = false;

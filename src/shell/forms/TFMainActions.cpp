@@ -230,6 +230,9 @@ void TFMain::createToolBar()
     ButtonErase = add(toolAction(QStringLiteral("ButtonErase"), QStringLiteral("eraser"), modErase));
     ButtonSwitchColors = add(toolAction(QStringLiteral("ButtonSwitchColors"), QStringLiteral("replacecolor"), modReplaceColor));
     ButtonInsert = add(toolAction(QStringLiteral("ButtonInsert"), QStringLiteral("insert"), modInsert));
+    // The insert tool is armed by its dialog, not by the button alone.
+    disconnect(ButtonInsert, &QAction::triggered, this, nullptr);
+    connect(ButtonInsert, &QAction::triggered, this, &TFMain::ButtonInsertClick);
     separator();
     DropDownPenSize = addButton(dropDown(QStringLiteral("DropDownPenSize"), QStringLiteral("pensize-1"), QToolButton::InstantPopup));
     PopupPenSize = DropDownPenSize->menu();

@@ -2,6 +2,7 @@
 // and the pop-ups of the pen size and the rhodes shapes. The handlers only map view pixels to
 // grid positions and hand them to the tool objects of the core (editing/tools), which decide
 // what to write and what to record.
+#include "editing/tools/InsertTool.h"
 #include "editing/tools/Tool.h"
 #include "editing/tools/ToolBox.h"
 #include "model/Design.h"
@@ -100,6 +101,10 @@ void TFMain::applyFeedback(Tool& tool, const ToolFeedback& feedback)
     }
     if (feedback.previewChanged)
         Image->setPreview(tool.preview());
+    if (!feedback.refusal)
+        m_dialogs->warn(feedback.refusal.text([this](const QString& t) { return translate(t); }));
+    if (feedback.usedUp)
+        setMode(m_modeBeforeInsert);
 }
 
 ToolPointer TFMain::pointerAt(const QPoint& pixel, Qt::KeyboardModifiers keys) const
@@ -218,6 +223,22 @@ void TFMain::RhodeButtonUpdateImage(int index)
     QPixmap picture = QPixmap::fromImage(RhodeIcon::draw(*m_rhodeShapes->at(index)));
     picture.setMask(picture.createMaskFromColor(Qt::white));
     ButtonRhode->setIcon(QIcon(picture));
+}
+
+// The insert dialog arms the insert tool for one press; Cancel leaves the tool as it was.
+void TFMain::ButtonInsertClick()
+{
+    if (!m_dialogs->chooseInsertion(m_insertChoice)) {
+        if (QAction* button = m_modeButtons.value(fMode))
+            button->setChecked(true);
+        return;
+    }
+    static_cast<InsertTool*>(m_tools->forMode(modInsert))
+        ->arm(m_insertChoice.columns ? itColumn : itRow, m_insertChoice.amount);
+    if (fMode != modInsert) {
+        m_modeBeforeInsert = fMode;
+        setMode(modInsert);
+    }
 }
 
 void TFMain::ButtonRhodeClick()

@@ -11,6 +11,7 @@ public:
     QStringList saveNames;      // for saveFileName(); cancelled when empty
     QList<int> modes;           // for chooseApplicationMode(); cancelled when empty
     QList<NewDesignChoice> newDesigns; // for chooseNewDesign(); cancelled when empty
+    QList<InsertChoice> insertions;    // for chooseInsertion(); cancelled when empty
     QStringList asked;
     QStringList informed;
     QStringList warned;
@@ -41,6 +42,13 @@ public:
         choice.palette = answer.palette.isEmpty() ? choice.palette : answer.palette;
         choice.characters = answer.characters.isEmpty() ? choice.characters : answer.characters;
         choice.knitting = answer.knitting;
+        return true;
+    }
+    bool chooseInsertion(InsertChoice& choice) override
+    {
+        if (insertions.isEmpty())
+            return false;
+        choice = insertions.takeFirst();
         return true;
     }
 };
