@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,6 +69,13 @@ TEST_F(SymbolSetDocumentTest, ANewSetOffersThePrintableCodesWithoutTheNoBreakSpa
     EXPECT_FALSE(doc.FileNameAssigned);
 }
 
+// Qt's QList comparison hands memcmp a null pointer for an empty list that
+// never allocated, which the sanitizer build rejects; vectors compare cleanly.
+static std::vector<int> asVector(const QList<int>& list)
+{
+    return {list.cbegin(), list.cend()};
+}
+
 TEST_F(SymbolSetDocumentTest, MovesKeepTheListsTheirOrderAndTheSelections)
 {
     enum Op { Add, Remove, AddAll, RemoveAll, Up, Down };
@@ -118,15 +126,15 @@ TEST_F(SymbolSetDocumentTest, MovesKeepTheListsTheirOrderAndTheSelections)
             EXPECT_EQ(doc.charCodes().size(), 534);
             EXPECT_EQ(doc.charCodes().mid(0, 5), QList<int>({35, 36, 40, 50, 33}));
         } else {
-            EXPECT_EQ(doc.charCodes(), c.chars);
+            EXPECT_EQ(asVector(doc.charCodes()), asVector(c.chars));
         }
         if (c.op == RemoveAll)
             EXPECT_EQ(doc.allCodes().size(), 534);
-        EXPECT_EQ(doc.charsSelection(), c.charsSelected);
+        EXPECT_EQ(asVector(doc.charsSelection()), asVector(c.charsSelected));
         QList<int> allSelected;
         for (const int row : doc.allSelection())
             allSelected << doc.allCodes()[row];
-        EXPECT_EQ(allSelected, c.allSelectedCodes);
+        EXPECT_EQ(asVector(allSelected), asVector(c.allSelectedCodes));
         EXPECT_TRUE(std::is_sorted(doc.allCodes().cbegin(), doc.allCodes().cend()));
         EXPECT_EQ(doc.allCodes().size() + doc.charCodes().size(), 534);
         EXPECT_EQ(doc.FileSaved, !c.changed);
