@@ -2,6 +2,7 @@
 
 class Design;
 class RhodeShapes;
+class SelectionSession;
 
 // What the tools read besides the pointer: the open design (its drawing colour and pen size
 // are properties of its document), the settings the main window holds, and the shape library
@@ -17,4 +18,6 @@ struct ToolContext
     // A new back stitch starts where the last one ended.
     bool backStitchesContinue = true;
     const RhodeShapes* rhodeShapes = nullptr;
+    // The selection frame and the clipboard of the window (the selection tool's frame).
+    SelectionSession* selection = nullptr;
 };

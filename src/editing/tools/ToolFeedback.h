@@ -11,4 +11,6 @@ struct ToolFeedback
     // Show the pointer position in the status bar. The eraser's move that stays on its last
     // cell and the pipette's move outside the design leave it as it is.
     bool showPosition = true;
+    // The selection frame moved or changed its size: show it again.
+    bool selectionChanged = false;
 };

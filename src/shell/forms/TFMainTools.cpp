@@ -2,6 +2,7 @@
 // and the pop-ups of the pen size and the rhodes shapes. The handlers only map view pixels to
 // grid positions and hand them to the tool objects of the core (editing/tools), which decide
 // what to write and what to record.
+#include "editing/SelectionSession.h"
 #include "editing/tools/Tool.h"
 #include "editing/tools/ToolBox.h"
 #include "model/Design.h"
@@ -44,7 +45,7 @@ Tool* TFMain::currentTool() const
 ToolContext TFMain::toolContext()
 {
     return ToolContext{*m_design, fGeneral.AllowQuarterOverCross, fBackStitchesVisible, fBackStitchesContinue,
-        m_rhodeShapes.get()};
+        m_rhodeShapes.get(), m_selection.get()};
 }
 
 // Entering a mode: the tool of the old mode ends its gesture and drops its preview, then the
@@ -59,6 +60,7 @@ void TFMain::setMode(TMode value)
         tool->reset();
     if (fMode == modBackStitch && !fBackStitchesVisible)
         setBackStitchesVisible(true);
+    applySelectionMode();
     applyModeControls();
     UpdateGUI();
 }
@@ -100,6 +102,8 @@ void TFMain::applyFeedback(Tool& tool, const ToolFeedback& feedback)
     }
     if (feedback.previewChanged)
         Image->setPreview(tool.preview());
+    if (feedback.selectionChanged)
+        Image->selectionChanged();
 }
 
 ToolPointer TFMain::pointerAt(const QPoint& pixel, Qt::KeyboardModifiers keys) const
@@ -128,6 +132,8 @@ void TFMain::ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons, Qt::K
     }
     if (feedback.showPosition)
         showPointerPosition(pixel, buttons);
+    if (fMode == modSelection && buttons == Qt::NoButton)
+        hoverCursor(pixel);
     if (tool)
         applyFeedback(*tool, feedback);
 }
@@ -160,6 +166,10 @@ bool TFMain::FormKeyDown(int key)
 {
     if (key == Qt::Key_Return && MenuMerge->isEnabled()) {
         MenuMerge->trigger();
+        return true;
+    }
+    if (key == Qt::Key_Escape && fMode == modSelection && m_selection->canPaste()) {
+        setMode(modDraw);
         return true;
     }
     if (key == Qt::Key_Escape && fMode == modBackStitch) {
