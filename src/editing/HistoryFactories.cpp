@@ -113,9 +113,13 @@ bool HistoryFactories::actionReduceColors(Design& design, int newCount)
     return true;
 }
 
-void HistoryFactories::actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor)
+bool HistoryFactories::actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor)
 {
-    record<TLineAction>(design, points, NewColor);
+    TLineAction::Before before = TLineAction::capture(design, points);
+    if (!before.changes(NewColor))
+        return false;
+    record<TLineAction>(design, std::move(before), NewColor);
+    return true;
 }
 
 bool HistoryFactories::actionInsert(Design& design, int Position, TInsertType InsertType, int Count)

@@ -46,7 +46,9 @@ void actionChangebackgroundColor(Design& design, const QList<QPoint>& arr, const
 bool actionChangePalette(Design& design, const QString& newPalette);
 // False, with nothing changed, when no more colours are in use than newCount (at least 1).
 bool actionReduceColors(Design& design, int newCount);
-void actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor);
+// Positions outside the design are dropped. False, with nothing changed, when every listed cell
+// already holds NewColor and none of them has a quarter.
+bool actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor);
 // False, with nothing changed, when the grown design would pass the size limits.
 bool actionInsert(Design& design, int Position, TInsertType InsertType, int Count);
 // False, with nothing changed, for a size beyond the limits or the design's own size.

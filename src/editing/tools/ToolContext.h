@@ -1,4 +1,5 @@
 #pragma once
+#include "editing/TMode.h"
 
 class Design;
 class RhodeShapes;
@@ -18,6 +19,10 @@ struct ToolContext
     // A new back stitch starts where the last one ended.
     bool backStitchesContinue = true;
     const RhodeShapes* rhodeShapes = nullptr;
+    // Rectangles and circles are drawn filled or as outlines.
+    TFillMode fillMode = fillNone;
+    // The border tools' corners: round takes the cells touching the outside through a side only.
+    bool roundCorners = false;
     // The selection frame and the clipboard of the window (the selection tool's frame).
     SelectionSession* selection = nullptr;
 };

@@ -45,7 +45,7 @@ Tool* TFMain::currentTool() const
 ToolContext TFMain::toolContext()
 {
     return ToolContext{*m_design, fGeneral.AllowQuarterOverCross, fBackStitchesVisible, fBackStitchesContinue,
-        m_rhodeShapes.get(), m_selection.get()};
+        m_rhodeShapes.get(), fFillMode, fCornerRound, m_selection.get()};
 }
 
 // Entering a mode: the tool of the old mode ends its gesture and drops its preview, then the
@@ -172,7 +172,8 @@ bool TFMain::FormKeyDown(int key)
         setMode(modDraw);
         return true;
     }
-    if (key == Qt::Key_Escape && fMode == modBackStitch) {
+    Tool* tool = currentTool();
+    if (key == Qt::Key_Escape && tool && tool->cancelsOnEscape()) {
         finishGesture();
         return true;
     }
