@@ -1,5 +1,6 @@
 #include "EditSteps.h"
 #include "EditState.h"
+#include "SelectionSteps.h"
 #include "editing/tools/Tool.h"
 #include "model/Design.h"
 #include <QRegularExpression>
@@ -15,6 +16,7 @@ struct ModeName
 };
 
 const ModeName kModes[] = {
+    {"selection", modSelection},
     {"draw", modDraw},
     {"quarter", modQDraw},
     {"erase", modErase},
@@ -174,9 +176,15 @@ std::optional<Action> parseKey(const QString& argument, QString* error)
 {
     return choice(argument, {QStringLiteral("esc"), QStringLiteral("enter")}, error, [](int index) {
         return Action([escape = index == 0](EditState& state) -> Failure {
+            // As the window's keys: Esc leaves the selection once something was copied, Enter merges.
+            const bool selecting = state.mode() == modSelection;
             Tool* tool = state.tool();
-            if (escape && tool && tool->cancelsOnEscape())
+            if (escape && selecting && state.selection.canPaste())
+                state.enterMode(modDraw);
+            else if (escape && tool && tool->cancelsOnEscape())
                 state.finishGesture();
+            else if (!escape && selecting && state.selection.floating())
+                state.selection.Merge(state.design());
             return std::nullopt;
         });
     });
@@ -220,6 +228,16 @@ const std::vector<EditSteps::Verb>& EditSteps::verbs()
         {"key", "esc|enter", parseKey},
         {"undo", "", parseUndo},
         {"redo", "", parseRedo},
+        {"select", "L,T,R,B", SelectionSteps::parseSelect},
+        {"move-to", "X,Y", SelectionSteps::parseMoveTo},
+        {"copy", "", SelectionSteps::parseCopy},
+        {"cut", "", SelectionSteps::parseCut},
+        {"paste", "", SelectionSteps::parsePaste},
+        {"merge", "", SelectionSteps::parseMerge},
+        {"rotate-right", "", SelectionSteps::parseRotateRight},
+        {"rotate-left", "", SelectionSteps::parseRotateLeft},
+        {"mirror-h", "", SelectionSteps::parseMirrorH},
+        {"mirror-v", "", SelectionSteps::parseMirrorV},
     };
     return table;
 }
