@@ -122,10 +122,8 @@ void TFMain::MenuPasteClick()
 {
     if (!m_selection->canPaste())
         return;
-    if (fMode != modSelection) {
-        Image->setPreview({});
+    if (fMode != modSelection)
         setMode(modSelection);
-    }
     m_selection->Paste(QPoint(Image->geometry().h, Image->geometry().v));
     selectionChanged();
 }
