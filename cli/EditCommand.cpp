@@ -57,7 +57,8 @@ QString EditCommand::synopsis() const
     return QStringLiteral("(DESIGN | --new WxH [--palette KEY] [--symbols NAME]) -o OUT.qmk STEP...  "
                           "drives the window's tools, one argument per step: mode NAME, color ID, pen N, "
                           "fill-mode full|none, corner round|sharp, click X,Y, press X,Y, move X,Y, release X,Y, "
-                          "key esc|enter, undo, redo");
+                          "key esc|enter, undo, redo, select L,T,R,B, move-to X,Y, copy, cut, paste, merge, "
+                          "rotate-right, rotate-left, mirror-h, mirror-v");
 }
 
 int EditCommand::run(const QStringList& arguments, CliDelegate& delegate)

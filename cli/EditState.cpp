@@ -24,7 +24,7 @@ EditState::~EditState() = default;
 
 ToolContext EditState::context()
 {
-    return ToolContext{m_design, m_allowQuarterOverCross, true, true, m_rhodeShapes.get(), fillMode, roundCorners};
+    return ToolContext{m_design, m_allowQuarterOverCross, true, true, m_rhodeShapes.get(), fillMode, roundCorners, &selection};
 }
 
 void EditState::enterMode(TMode mode)
@@ -35,6 +35,10 @@ void EditState::enterMode(TMode mode)
     m_mode = mode;
     if (Tool* t = tool())
         t->reset();
+    if (mode == modSelection)
+        selection.enter(QPoint(0, 0));
+    else
+        selection.leave();
 }
 
 void EditState::finishGesture()

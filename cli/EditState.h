@@ -1,5 +1,6 @@
 #pragma once
 #include "editing/TInsertType.h"
+#include "editing/SelectionSession.h"
 #include "editing/TMode.h"
 #include "editing/tools/ToolBox.h"
 #include "editing/tools/ToolContext.h"
@@ -28,7 +29,9 @@ public:
     Tool* tool() const { return m_tools.forMode(m_mode); }
     ToolContext context();
 
-    // Entering a mode ends the gesture of the old one, as the window's mode switch does.
+    // Entering a mode ends the gesture of the old one, as the window's mode switch does; the
+    // selection frame appears with modSelection (at cell 0, 0, the view being unscrolled) and
+    // goes with it, floating content too, while the clipboard buffer stays.
     void enterMode(TMode mode);
     // Ends the gesture in progress (what it wrote is recorded), as before an undo or a save.
     void finishGesture();
@@ -45,6 +48,7 @@ public:
 
     TFillMode fillMode = fillNone;
     bool roundCorners = false;
+    SelectionSession selection;
 
 private:
     Design& m_design;

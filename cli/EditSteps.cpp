@@ -1,6 +1,7 @@
 #include "EditSteps.h"
 #include "EditSizeSteps.h"
 #include "EditState.h"
+#include "SelectionSteps.h"
 #include "editing/tools/Tool.h"
 #include "model/Design.h"
 #include <QRegularExpression>
@@ -16,6 +17,7 @@ struct ModeName
 };
 
 const ModeName kModes[] = {
+    {"selection", modSelection},
     {"draw", modDraw},
     {"quarter", modQDraw},
     {"erase", modErase},
@@ -177,9 +179,15 @@ std::optional<Action> parseKey(const QString& argument, QString* error)
 {
     return choice(argument, {QStringLiteral("esc"), QStringLiteral("enter")}, error, [](int index) {
         return Action([escape = index == 0](EditState& state) -> Failure {
+            // As the window's keys: Esc leaves the selection once something was copied, Enter merges.
+            const bool selecting = state.mode() == modSelection;
             Tool* tool = state.tool();
-            if (escape && tool && tool->cancelsOnEscape())
+            if (escape && selecting && state.selection.canPaste())
+                state.enterMode(modDraw);
+            else if (escape && tool && tool->cancelsOnEscape())
                 state.finishGesture();
+            else if (!escape && selecting && state.selection.floating())
+                state.selection.Merge(state.design());
             return std::nullopt;
         });
     });
@@ -225,6 +233,16 @@ const std::vector<EditSteps::Verb>& EditSteps::verbs()
         {"redo", "", parseRedo},
         {"insert", "columns|rows N", EditSizeSteps::parseInsert},
         {"resize", "W H", EditSizeSteps::parseResize},
+        {"select", "L,T,R,B", SelectionSteps::parseSelect},
+        {"move-to", "X,Y", SelectionSteps::parseMoveTo},
+        {"copy", "", SelectionSteps::parseCopy},
+        {"cut", "", SelectionSteps::parseCut},
+        {"paste", "", SelectionSteps::parsePaste},
+        {"merge", "", SelectionSteps::parseMerge},
+        {"rotate-right", "", SelectionSteps::parseRotateRight},
+        {"rotate-left", "", SelectionSteps::parseRotateLeft},
+        {"mirror-h", "", SelectionSteps::parseMirrorH},
+        {"mirror-v", "", SelectionSteps::parseMirrorV},
     };
     return table;
 }

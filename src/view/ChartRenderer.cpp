@@ -1,5 +1,7 @@
 #include "view/ChartRenderer.h"
+#include "editing/SelectionSession.h"
 #include "model/Design.h"
+#include "view/SelectionLayer.h"
 #include <QPainter>
 #include <climits>
 
@@ -70,6 +72,8 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
         m_painter.paint(p, design, g.cellsMeeting(inside), placement(g), chartOptions(o));
         p.setClipRect(area);
     }
+    if (o.selection && o.selection->floating())
+        SelectionLayer::drawFloating(p, o.selection->buffer(), o.selection->SelectionRect(), g, area);
     if (!o.preview.isEmpty())
         renderPreview(p, g, o.preview, inside.isEmpty() ? QRect() : g.cellsMeeting(inside));
 }

@@ -8,7 +8,8 @@
 class Design;
 
 // Renders the work view of a design: the pixels of one rectangle of the view, grey outside the
-// design, the design's cells through the ChartPainter, and the tool's preview on top. The
+// design, the design's cells through the ChartPainter, floating content (SelectionLayer) and
+// the tool's preview on top. The
 // widget repaints the rectangles that changed through it.
 //
 // Only the rectangle asked for is rendered, so the cost and the memory follow the size of the

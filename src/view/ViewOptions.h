@@ -2,6 +2,8 @@
 #include "editing/tools/ToolPreview.h"
 #include "imaging/ColorValues.h"
 
+class SelectionSession;
+
 // What the work view shows besides the full stitches.
 struct ViewOptions
 {
@@ -14,4 +16,6 @@ struct ViewOptions
     TColorRef highlightColor = 0;
     // What the current tool shows without writing it, drawn over everything else.
     ToolPreview preview;
+    // The window's selection; its floating content is drawn over the design, under the preview.
+    const SelectionSession* selection = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "editing/tools/QuarterPenTool.h"
 #include "editing/tools/ReplaceColorTool.h"
 #include "editing/tools/RhodeTool.h"
+#include "editing/tools/SelectionTool.h"
 #include "editing/tools/ShapeTool.h"
 
 namespace {
@@ -41,7 +42,7 @@ const std::vector<ToolEntry>& ToolBox::entries()
     using G = ToolGrid;
     // mode, grid, pen size, cursor and its hot spot (icons/cursors.txt), tool
     static const std::vector<ToolEntry> table = {
-        {modSelection, G::cells, false, nullptr, {}, nullptr},
+        {modSelection, G::cells, false, nullptr, {}, make<SelectionTool>},
         {modCursor, G::cells, false, "crMove", {16, 16}, make<PanTool>},
         {modDraw, G::cells, true, "crDraw", kPenTip, make<PenTool>},
         {modQDraw, G::quarters, true, "crDraw", kPenTip, make<QuarterPenTool>},

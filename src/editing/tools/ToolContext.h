@@ -3,6 +3,7 @@
 
 class Design;
 class RhodeShapes;
+class SelectionSession;
 
 // What the tools read besides the pointer: the open design (its drawing colour and pen size
 // are properties of its document), the settings the main window holds, and the shape library
@@ -22,4 +23,6 @@ struct ToolContext
     TFillMode fillMode = fillNone;
     // The border tools' corners: round takes the cells touching the outside through a side only.
     bool roundCorners = false;
+    // The selection frame and the clipboard of the window (the selection tool's frame).
+    SelectionSession* selection = nullptr;
 };

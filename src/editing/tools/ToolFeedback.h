@@ -16,4 +16,6 @@ struct ToolFeedback
     bool usedUp = false;
     // Why the tool refused the press, for a message; ok when it did not refuse.
     Status refusal;
+    // The selection frame moved or changed its size: show it again.
+    bool selectionChanged = false;
 };

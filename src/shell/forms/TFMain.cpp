@@ -1,5 +1,6 @@
 #include "shell/forms/TFMain.h"
 #include "editing/tools/ToolBox.h"
+#include "editing/SelectionSession.h"
 #include "model/Design.h"
 #include "model/RhodeShapes.h"
 #include "model/Translatable.h"
@@ -38,6 +39,7 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     , FPalette(new TFPalette(this))
     , m_tools(std::make_unique<ToolBox>())
     , m_rhodeShapes(std::make_unique<RhodeShapes>())
+    , m_selection(std::make_unique<SelectionSession>())
 {
     setObjectName(QStringLiteral("TFMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/threadwright.svg")));
@@ -65,6 +67,7 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     createStatusBar();
     createZoomMenu();
     connectView();
+    connectSelection();
     connectColorPanel();
     createCaptionTable();
     resize(1200, 800);

@@ -13,6 +13,7 @@ class ColorList;
 class DesignSession;
 class Design;
 class RhodeShapes;
+class SelectionSession;
 class Tool;
 class ToolBox;
 struct ToolContext;
@@ -48,7 +49,8 @@ class TWorkView;
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
 // TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
 // TFMainHelp.cpp (help, about, the update check), TFMainCMYK.cpp (the print colour corrections
-// dialog), TFMainSymbols.cpp (the symbol set editor and the change of one colour's symbol).
+// dialog), TFMainSymbols.cpp (the symbol set editor and the change of one colour's symbol),
+// TFMainSelection.cpp (the selection frame, the clipboard and floating content).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -123,6 +125,20 @@ public:
     const RhodeShapes& rhodeShapes() const { return *m_rhodeShapes; }
     // The tool of the current mode, or null.
     Tool* currentTool() const;
+
+    // The selection: clipboard commands, the transforms of floating content, the frame's timer.
+    void MenuCopyClick();
+    void MenuCutClick();
+    void MenuPasteClick();
+    void MenuMergeClick();
+    void ButtonRotateRightClick();
+    void ButtonRotateLeftClick();
+    void ButtonMirrorHorzClick();
+    void ButtonMirrorVertClick();
+    void Timer1Timer();
+    const SelectionSession& selection() const { return *m_selection; }
+    // Frame animation, running while the frame exists.
+    QTimer* Timer1 = nullptr;
 
     // Names of the tool bar entries in order, "|" for separators (tests check the order).
     QStringList toolBarEntries() const;
@@ -230,6 +246,12 @@ private:
     void showPointerPosition(const QPoint& pixel, Qt::MouseButtons buttons);
     void loadRhodeShapes(const QString& rhodesPath, QStringList& messages);
     void createUpdateCheck();
+    void connectSelection();
+    // The selection's part of a mode change: the frame appears or goes with modSelection.
+    void applySelectionMode();
+    void selectionChanged();
+    void putPictureOnClipboard();
+    void hoverCursor(const QPoint& pixel);
 
     std::unique_ptr<Design> m_design;
     std::unique_ptr<ColorList> m_colorList;
@@ -272,6 +294,8 @@ private:
     InsertChoice m_insertChoice;
     std::unique_ptr<ToolBox> m_tools;
     std::unique_ptr<RhodeShapes> m_rhodeShapes;
+    // The clipboard buffer and the selection frame, beside the design; emptied by ResetGUI.
+    std::unique_ptr<SelectionSession> m_selection;
     bool m_rhodesMessageShown = false;
     // The automatic update check runs at most once per run.
     bool m_updateCheckRan = false;

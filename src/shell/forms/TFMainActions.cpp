@@ -129,8 +129,7 @@ void TFMain::createMenus()
     connect(MenuViewBoth, &QAction::triggered, this, [this] { setVisibility(true, true); });
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
-    for (QAction* later : {MenuPicture, MenuPrint, MenuCut, MenuCopy, MenuPaste, MenuMerge, MenuAddToLibrary,
-             MenuLibrary, MenuRhodesEditor,
+    for (QAction* later : {MenuPicture, MenuPrint, MenuAddToLibrary, MenuLibrary, MenuRhodesEditor,
              MenuPatternSettings, MenuOptions})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
     connect(MenuNewPalette, &QAction::triggered, this, &TFMain::MenuNewPaletteClick);

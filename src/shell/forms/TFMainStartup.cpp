@@ -1,6 +1,7 @@
 // The start-up initialisation of the main window and the two states of its controls.
 #include "conversion/DesignCreation.h"
 #include "editing/tools/ToolBox.h"
+#include "editing/SelectionSession.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/DesignSession.h"
@@ -95,6 +96,10 @@ void TFMain::ResetGUI()
 {
     MenuPatternSettings->setEnabled(false);
     PanelLeft->resetColumns();
+    // Content never crosses to another design: the reset empties the clipboard buffer.
+    Timer1->stop();
+    m_selection->clear();
+    Image->selectionChanged();
     fMode = modDraw;
     for (QAction* a : m_toolGroup->actions())
         a->setChecked(false);
@@ -116,7 +121,7 @@ void TFMain::UpdateGUI()
 {
     for (QAction* a : {MenuSaveAs, MenuPrint, MenuPatternSettings, MenuAddToLibrary})
         a->setEnabled(true);
-    MenuPaste->setEnabled(false); // the clipboard arrives with the selection tools
+    MenuPaste->setEnabled(m_selection->canPaste());
     for (QAction* a : m_toolGroup->actions())
         a->setChecked(false);
     for (QAction* a : {MenuCut, MenuCopy, MenuMerge, ButtonRotateRight, ButtonRotateLeft, ButtonMirrorHorizontal,
@@ -125,6 +130,8 @@ void TFMain::UpdateGUI()
     if (fMode == modSelection) {
         MenuCut->setEnabled(true);
         MenuCopy->setEnabled(true);
+        for (QAction* a : {MenuMerge, ButtonRotateRight, ButtonRotateLeft, ButtonMirrorHorizontal, ButtonMirrorVertical})
+            a->setEnabled(m_selection->floating());
     } else if (fMode != modFrenchKnot && fMode != modRhode) {
         if (QAction* button = m_modeButtons.value(fMode))
             button->setChecked(true);

@@ -3,6 +3,7 @@
 // grid positions and hand them to the tool objects of the core (editing/tools), which decide
 // what to write and what to record.
 #include "editing/tools/InsertTool.h"
+#include "editing/SelectionSession.h"
 #include "editing/tools/Tool.h"
 #include "editing/tools/ToolBox.h"
 #include "model/Design.h"
@@ -45,7 +46,7 @@ Tool* TFMain::currentTool() const
 ToolContext TFMain::toolContext()
 {
     return ToolContext{*m_design, fGeneral.AllowQuarterOverCross, fBackStitchesVisible, fBackStitchesContinue,
-        m_rhodeShapes.get(), fFillMode, fCornerRound};
+        m_rhodeShapes.get(), fFillMode, fCornerRound, m_selection.get()};
 }
 
 // Entering a mode: the tool of the old mode ends its gesture and drops its preview, then the
@@ -60,6 +61,7 @@ void TFMain::setMode(TMode value)
         tool->reset();
     if (fMode == modBackStitch && !fBackStitchesVisible)
         setBackStitchesVisible(true);
+    applySelectionMode();
     applyModeControls();
     UpdateGUI();
 }
@@ -105,6 +107,8 @@ void TFMain::applyFeedback(Tool& tool, const ToolFeedback& feedback)
         m_dialogs->warn(feedback.refusal.text([this](const QString& t) { return translate(t); }));
     if (feedback.usedUp)
         setMode(m_modeBeforeInsert);
+    if (feedback.selectionChanged)
+        Image->selectionChanged();
 }
 
 ToolPointer TFMain::pointerAt(const QPoint& pixel, Qt::KeyboardModifiers keys) const
@@ -133,6 +137,8 @@ void TFMain::ImageMouseMove(const QPoint& pixel, Qt::MouseButtons buttons, Qt::K
     }
     if (feedback.showPosition)
         showPointerPosition(pixel, buttons);
+    if (fMode == modSelection && buttons == Qt::NoButton)
+        hoverCursor(pixel);
     if (tool)
         applyFeedback(*tool, feedback);
 }
@@ -165,6 +171,10 @@ bool TFMain::FormKeyDown(int key)
 {
     if (key == Qt::Key_Return && MenuMerge->isEnabled()) {
         MenuMerge->trigger();
+        return true;
+    }
+    if (key == Qt::Key_Escape && fMode == modSelection && m_selection->canPaste()) {
+        setMode(modDraw);
         return true;
     }
     Tool* tool = currentTool();

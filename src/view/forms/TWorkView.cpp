@@ -1,5 +1,7 @@
 #include "view/forms/TWorkView.h"
+#include "editing/SelectionSession.h"
 #include "model/Design.h"
+#include "view/SelectionLayer.h"
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -105,6 +107,39 @@ void TWorkView::setPreview(const ToolPreview& preview)
     }
 }
 
+void TWorkView::setSelection(const SelectionSession* selection)
+{
+    m_options.selection = selection;
+    m_shown = {};
+    selectionChanged();
+    redrawAll();
+}
+
+QRegion TWorkView::shownFrameRegion() const
+{
+    return m_shown.frame ? SelectionLayer::frameRegion(m_shown.rect, m_geometry) : QRegion();
+}
+
+void TWorkView::selectionChanged()
+{
+    const SelectionSession* s = m_options.selection;
+    const ShownSelection now{s && s->frameShown(), s && s->floating(), s ? s->SelectionRect() : TRect{}};
+    viewport()->update(shownFrameRegion());
+    // Floating content is part of the rendered frame: where it was and where it is now.
+    for (const ShownSelection& content : {m_shown, now}) {
+        if (content.floating)
+            repaintRect(SelectionLayer::frameRect(content.rect, m_geometry).adjusted(-3, -3, 3, 3));
+    }
+    m_shown = now;
+    viewport()->update(shownFrameRegion());
+}
+
+void TWorkView::advanceStipple()
+{
+    m_phase = (m_phase + 1) % SelectionLayer::kPhases;
+    viewport()->update(shownFrameRegion());
+}
+
 void TWorkView::renderRegion(const QRect& region)
 {
     if (m_design)
@@ -167,6 +202,8 @@ void TWorkView::paintEvent(QPaintEvent* event)
     ensureFrame();
     QPainter painter(viewport());
     painter.drawImage(event->rect(), m_frame, event->rect());
+    if (m_shown.frame)
+        SelectionLayer::drawFrame(painter, m_shown.rect, m_geometry, m_phase, event->rect());
 }
 
 void TWorkView::resizeEvent(QResizeEvent* event)

@@ -1,10 +1,12 @@
 #pragma once
+#include "editing/TRect.h"
 #include "view/ChartRenderer.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOptions.h"
 #include <QAbstractScrollArea>
 
 class Design;
+class SelectionSession;
 
 // The work view: the open design at the current zoom, scrolled by whole cells. It keeps one
 // rendered frame of its own size and re-renders only the rectangles that change; the pixels
@@ -39,6 +41,14 @@ public:
     // The tool's preview, drawn over the design; only the pixels it leaves and covers repaint.
     void setPreview(const ToolPreview& preview);
 
+    // The window's selection: its floating content and, while it is shown, its frame over
+    // everything. Call selectionChanged() after the frame moved or the content changed.
+    void setSelection(const SelectionSession* selection);
+    void selectionChanged();
+    // The frame's stipple moves on one phase; only the frame's pixels repaint.
+    void advanceStipple();
+    int stipplePhase() const { return m_phase; }
+
     // The rendered frame (tests compare its pixels).
     const QImage& frame();
 
@@ -63,6 +73,7 @@ private:
     void renderRegion(const QRect& region);
     void repaintRect(const QRect& rect);
     void ensureFrame();
+    QRegion shownFrameRegion() const;
 
     Design* m_design = nullptr;
     ViewGeometry m_geometry;
@@ -70,4 +81,12 @@ private:
     ChartRenderer m_renderer;
     QImage m_frame;
     bool m_frameValid = false;
+    int m_phase = 0;
+    // The selection as it was last shown, to repaint where it leaves.
+    struct ShownSelection
+    {
+        bool frame = false;
+        bool floating = false;
+        TRect rect;
+    } m_shown;
 };
