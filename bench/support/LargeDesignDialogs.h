@@ -22,6 +22,7 @@ public:
         choice.height = 1000;
         return true;
     }
+    bool chooseInsertion(InsertChoice&) override { return false; }
 };
 
 // Shows the window with a new 1000 x 1000 design at zoom 20 ("500%"), grid and symbols shown,
