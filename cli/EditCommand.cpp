@@ -58,7 +58,8 @@ QString EditCommand::synopsis() const
                           "drives the window's tools, one argument per step: mode NAME, color ID, pen N, "
                           "fill-mode full|none, corner round|sharp, click X,Y, press X,Y, move X,Y, release X,Y, "
                           "key esc|enter, undo, redo, select L,T,R,B, move-to X,Y, copy, cut, paste, merge, "
-                          "rotate-right, rotate-left, mirror-h, mirror-v");
+                          "rotate-right, rotate-left, mirror-h, mirror-v, insert columns|rows N, resize W H, "
+                          "text \"TEXT\" [font FAMILY] [size N] [style regular|bold|italic|bold-italic] [enlarge on|off]");
 }
 
 int EditCommand::run(const QStringList& arguments, CliDelegate& delegate)
@@ -98,6 +99,8 @@ int EditCommand::run(const QStringList& arguments, CliDelegate& delegate)
         delegate.err(QStringLiteral("threadwright-cli edit: %1").arg(error));
         return CommandProcessor::Failed;
     }
+    for (const QString& line : state.report)
+        delegate.out(line + QLatin1Char('\n'));
     const QString out = args->value(QStringLiteral("-o"));
     if (!session.save(*design, out, delegate))
         return CommandProcessor::Failed;

@@ -7,6 +7,7 @@
 #include "editing/tools/ToolFeedback.h"
 #include "editing/tools/ToolPointer.h"
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -49,6 +50,8 @@ public:
     TFillMode fillMode = fillNone;
     bool roundCorners = false;
     SelectionSession selection;
+    // Lines a step reports, printed before the command's own line.
+    QStringList report;
 
 private:
     Design& m_design;

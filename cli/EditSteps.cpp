@@ -1,6 +1,7 @@
 #include "EditSteps.h"
 #include "EditSizeSteps.h"
 #include "EditState.h"
+#include "EditTextStep.h"
 #include "SelectionSteps.h"
 #include "editing/tools/Tool.h"
 #include "model/Design.h"
@@ -233,6 +234,7 @@ const std::vector<EditSteps::Verb>& EditSteps::verbs()
         {"redo", "", parseRedo},
         {"insert", "columns|rows N", EditSizeSteps::parseInsert},
         {"resize", "W H", EditSizeSteps::parseResize},
+        {"text", "\"TEXT\" [font F] [size N] [style S] [enlarge on|off]", EditTextStep::parseText},
         {"select", "L,T,R,B", SelectionSteps::parseSelect},
         {"move-to", "X,Y", SelectionSteps::parseMoveTo},
         {"copy", "", SelectionSteps::parseCopy},

@@ -1,7 +1,9 @@
 // threadwright-cli edit: inserting columns at a clicked column and changing the size, with the
 // knots and back stitches that lie beyond the line or outside the new size.
 #include "support/CliCommandTest.h"
+#include "editing/TextStitches.h"
 #include <QImage>
+#include <QJsonArray>
 
 namespace {
 const QStringList kStitches = {"mode draw", "color 310", "click 2,1", "mode backstitch", "color 321", "click 4,2",
@@ -58,11 +60,35 @@ TEST_F(EditSizeStepsTest, AShrinkTakesOutWhatLiesOutsideAndUndoRestoresIt)
 
 TEST_F(EditSizeStepsTest, MalformedAndRefusedSizeSteps)
 {
-    for (const char* step : {"insert columns 0", "insert cols 2", "insert rows", "resize 4", "resize four 6"}) {
+    for (const char* step : {"insert columns 0", "insert cols 2", "insert rows", "resize 4", "resize four 6",
+             "text \"unterminated", "text", "text \"A\" size 0", "text \"A\" style heavy", "text \"A\" enlarge"}) {
         EXPECT_EQ(edit({step}), 2) << step;
         EXPECT_TRUE(delegate.errors.last().contains("step 1")) << delegate.errors.last().toStdString();
     }
     EXPECT_EQ(edit({"resize 40000 6"}), 1);
     EXPECT_EQ(edit({"insert rows 32767", "click 0,0"}), 1);
     EXPECT_TRUE(delegate.errors.last().contains("32767")) << delegate.errors.last().toStdString();
+}
+
+TEST_F(EditSizeStepsTest, TextFloatsAtTheTopLeftAfterTheDesignGrewAndMergesInTheCurrentColour)
+{
+    const QImage mask = TextStitches::render(QStringLiteral("Rose \"R\""), QStringLiteral("DejaVu Sans"), 10, TextStitches::styleBold);
+    ASSERT_GT(mask.width(), 10);
+    const QStringList steps = {"color 310", "text \"Rose \\\"R\\\"\" font \"DejaVu Sans\"", "merge"};
+    ASSERT_EQ(edit(steps), 0) << delegate.errors.join('\n').toStdString();
+    EXPECT_EQ(delegate.printed, QStringLiteral("text %1 x %2\n%3: %1 x %4 cells, 2 undo records\n")
+                                    .arg(mask.width())
+                                    .arg(mask.height())
+                                    .arg(output)
+                                    .arg(std::max(6, mask.height())));
+    const QJsonObject info = infoJson(output);
+    int ink = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            ink += mask.pixelColor(x, y).alpha() > 0;
+    ASSERT_EQ(info.value("colors").toArray().size(), 1);
+    EXPECT_EQ(info.value("colors").toArray()[0].toObject().value("full").toInt(), ink);
+
+    ASSERT_EQ(edit({"color 310", "text \"Rose\" font \"DejaVu Sans\" size 24 style italic enlarge off", "merge"}), 0);
+    EXPECT_TRUE(delegate.printed.contains(QStringLiteral(": 10 x 6 cells"))) << delegate.printed.toStdString();
 }

@@ -1,5 +1,6 @@
 #include "shell/forms/RealMainDialogs.h"
 #include "editing/forms/TFInsert.h"
+#include "editing/forms/TFText.h"
 #include "conversion/forms/TFAppMode.h"
 #include "conversion/forms/TFNewImage.h"
 #include <QComboBox>
@@ -72,4 +73,9 @@ bool RealMainDialogs::chooseInsertion(InsertChoice& choice)
     choice.columns = dialog.RColumn->isChecked();
     choice.amount = dialog.Edit1->value();
     return true;
+}
+
+bool RealMainDialogs::runText(TFText& dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
 }

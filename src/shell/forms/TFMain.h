@@ -37,6 +37,7 @@ class TFRealPreview;
 class TFPaletteEditor;
 class TFCharacters;
 class TFChangeCharacter;
+class TFText;
 class TColorPanel;
 class TWorkView;
 
@@ -130,6 +131,7 @@ public:
     void MenuCopyClick();
     void MenuCutClick();
     void MenuPasteClick();
+    void ButtonTextClick();
     void MenuMergeClick();
     void ButtonRotateRightClick();
     void ButtonRotateLeftClick();
@@ -268,6 +270,7 @@ private:
     // The symbol set editor and the change-symbol dialog, made on first use.
     TFCharacters* FCharacters = nullptr;
     TFChangeCharacter* FChangeCharacter = nullptr;
+    TFText* FText = nullptr;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;

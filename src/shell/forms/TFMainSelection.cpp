@@ -2,9 +2,12 @@
 // the clipboard commands, floating content and its transforms. The work is done by the core's
 // SelectionSession; these handlers call it and show the result.
 #include "editing/SelectionSession.h"
+#include "editing/TextPlacement.h"
+#include "editing/forms/TFText.h"
 #include "editing/tools/SelectionTool.h"
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
+#include "view/PaletteGridLayout.h"
 #include "view/SelectionPicture.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
@@ -48,6 +51,7 @@ void TFMain::connectSelection()
     connect(MenuCopy, &QAction::triggered, this, &TFMain::MenuCopyClick);
     connect(MenuCut, &QAction::triggered, this, &TFMain::MenuCutClick);
     connect(MenuPaste, &QAction::triggered, this, &TFMain::MenuPasteClick);
+    connect(ButtonText, &QAction::triggered, this, &TFMain::ButtonTextClick);
     connect(MenuMerge, &QAction::triggered, this, &TFMain::MenuMergeClick);
     connect(ButtonRotateRight, &QAction::triggered, this, &TFMain::ButtonRotateRightClick);
     connect(ButtonRotateLeft, &QAction::triggered, this, &TFMain::ButtonRotateLeftClick);
@@ -126,6 +130,33 @@ void TFMain::MenuPasteClick()
         setMode(modSelection);
     m_selection->Paste(QPoint(Image->geometry().h, Image->geometry().v));
     selectionChanged();
+}
+
+// The text dialog keeps its font, size and style for the whole run. Its stitches become the
+// clipboard buffer and float like pasted content; the design first grows to hold them when
+// auto-enlarge is on.
+void TFMain::ButtonTextClick()
+{
+    if (!FText) {
+        FText = new TFText(this);
+        FText->showHelp = [this](int topic) { showHelp(topic); };
+        FText->enlarge = [this](const QSize& size) {
+            const Status grown = TextPlacement::enlargeFor(*m_design, size);
+            if (!grown)
+                m_dialogs->warn(grown.text([this](const QString& t) { return translate(t); }));
+            return bool(grown);
+        };
+    }
+    FText->translate([this](const QString& text) { return translate(text); });
+    const TStitch& doc = m_design->stitch;
+    QList<TFText::Colour> colours;
+    for (const TSimpleColorInfo& c : PaletteGridLayout::colorsList(doc.Colors))
+        colours.append({c.color, c.colorID.isEmpty() ? c.colorName : c.colorID + QLatin1Char(' ') + c.colorName});
+    FText->prepare(colours, doc.drawcolor(), ZoomFactor, doc.BackGroundColor);
+    if (!m_dialogs->runText(*FText) || FText->mask().isNull())
+        return;
+    TextPlacement::fillBuffer(m_selection->buffer(), FText->mask(), FText->textColor(), doc.BackGroundColor);
+    MenuPasteClick();
 }
 
 void TFMain::MenuMergeClick()

@@ -1,5 +1,7 @@
 // The insert tool in the main window: the dialog arms it for one press on the real work view,
 // the press inserts and is one undo step, and the release hands back the mode it came from.
+#include "editing/ClipboardBuffer.h"
+#include "editing/SelectionSession.h"
 #include "editing/StitchOperations.h"
 #include "editing/forms/TFInsert.h"
 #include "model/Design.h"
@@ -85,4 +87,38 @@ TEST_F(TFMainInsert, CancelLeavesTheToolAndAnInsertionBeyondTheLimitsIsRefusedWi
     ASSERT_EQ(dialogs->warned.size(), 1);
     EXPECT_TRUE(dialogs->warned.first().contains(QStringLiteral("32767")));
     EXPECT_EQ(main->mode(), modDraw);
+}
+
+TEST_F(TFMainInsert, TextGrowsTheDesignFloatsInTheFrameAndMergesAsOneMoreStep)
+{
+    const TColorRef colour = design().stitch.Colors.keys().front();
+    design().stitch.setDrawcolor(colour);
+    const QSize size(design().width(), design().height());
+
+    main->ButtonText->trigger();
+    EXPECT_EQ(main->mode(), modDraw) << "a cancelled dialog changes nothing";
+    EXPECT_EQ(design().History.count(), 0);
+
+    dialogs->texts << QStringLiteral("Threadwright samplers, stitched with care");
+    main->ButtonText->trigger();
+    const ClipboardBuffer& buffer = main->selection().buffer();
+    ASSERT_GT(buffer.width(), size.width()) << "the text is wider than the design";
+    EXPECT_EQ(design().width(), buffer.width());
+    EXPECT_EQ(design().History.count(), 1) << "the enlargement is one step";
+    EXPECT_EQ(main->mode(), modSelection);
+    EXPECT_TRUE(main->selection().floating());
+    EXPECT_EQ(main->selection().SelectionRect().Left, 0);
+
+    main->MenuMerge->trigger();
+    EXPECT_EQ(design().History.count(), 2);
+    int stitched = 0;
+    for (int y = 0; y < buffer.height(); ++y)
+        for (int x = 0; x < buffer.width(); ++x)
+            stitched += design().CrossLayer.canvasPixel(x, y) == colour;
+    EXPECT_GT(stitched, 50);
+
+    main->Undo1->trigger();
+    main->Undo1->trigger();
+    EXPECT_EQ(QSize(design().width(), design().height()), size);
+    EXPECT_TRUE(dialogs->warned.isEmpty());
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include "editing/forms/TFText.h"
 #include "shell/forms/MainDialogs.h"
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 
 // Answers the main window's dialogs from queues filled by the test and records what was shown.
@@ -12,6 +15,7 @@ public:
     QList<int> modes;           // for chooseApplicationMode(); cancelled when empty
     QList<NewDesignChoice> newDesigns; // for chooseNewDesign(); cancelled when empty
     QList<InsertChoice> insertions;    // for chooseInsertion(); cancelled when empty
+    QStringList texts;                 // typed into the text dialog, then OK; cancelled when empty
     QStringList asked;
     QStringList informed;
     QStringList warned;
@@ -50,5 +54,15 @@ public:
             return false;
         choice = insertions.takeFirst();
         return true;
+    }
+    // OK runs the dialog's own checks (auto-enlarge), which may keep it open: not confirmed.
+    bool runText(TFText& dialog) override
+    {
+        if (texts.isEmpty())
+            return false;
+        dialog.setResult(QDialog::Rejected);
+        dialog.EText->setText(texts.takeFirst());
+        dialog.BOK->click();
+        return dialog.result() == QDialog::Accepted;
     }
 };
