@@ -6,9 +6,9 @@
 // Reported per move: the median and the 90th percentile of the wall time from sending the move
 // to the end of its repaint.
 #include "model/Design.h"
+#include "support/LargeDesignDialogs.h"
 #include "shell/Paths.h"
 #include "shell/Startup.h"
-#include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
@@ -23,24 +23,6 @@ namespace {
 constexpr int kMoves = 2000;
 constexpr int kZoomIndex = 12; // zoom 20
 constexpr int kCell = 20;
-
-// Answers the new-design dialog with 1000 x 1000 and everything else with "cancel".
-class LargeDesignDialogs : public MainDialogs
-{
-public:
-    Answer ask(const QString&) override { return Answer::No; }
-    void inform(const QString&) override {}
-    void warn(const QString&) override {}
-    QString openFileName(const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    int chooseApplicationMode() override { return -1; }
-    bool chooseNewDesign(NewDesignChoice& choice) override
-    {
-        choice.width = 1000;
-        choice.height = 1000;
-        return true;
-    }
-};
 
 // The pointer positions of the stroke: half a cell per move, rows snaking down the view.
 QList<QPoint> strokePath(const QSize& view)
