@@ -194,26 +194,27 @@ std::optional<Action> parseKey(const QString& argument, QString* error)
     });
 }
 
-std::optional<Action> parseUndo(const QString& argument, QString* error)
+// Undo or redo, after the gesture in progress was recorded, as the window's menu items do.
+std::optional<Action> historyStep(const QString& argument, QString* error, bool undo)
 {
-    return bare(argument, error, [](EditState& state) -> Failure {
+    return bare(argument, error, [undo](EditState& state) -> Failure {
         state.finishGesture();
-        if (!state.design().History.canUndo())
-            return QStringLiteral("there is nothing to undo");
-        state.design().History.Undo();
+        TActions& history = state.design().History;
+        if (!(undo ? history.canUndo() : history.canRedo()))
+            return undo ? QStringLiteral("there is nothing to undo") : QStringLiteral("there is nothing to redo");
+        undo ? history.Undo() : history.Redo();
         return std::nullopt;
     });
 }
 
+std::optional<Action> parseUndo(const QString& argument, QString* error)
+{
+    return historyStep(argument, error, true);
+}
+
 std::optional<Action> parseRedo(const QString& argument, QString* error)
 {
-    return bare(argument, error, [](EditState& state) -> Failure {
-        state.finishGesture();
-        if (!state.design().History.canRedo())
-            return QStringLiteral("there is nothing to redo");
-        state.design().History.Redo();
-        return std::nullopt;
-    });
+    return historyStep(argument, error, false);
 }
 } // namespace
 

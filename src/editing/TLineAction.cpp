@@ -35,6 +35,7 @@ TLineAction::Before TLineAction::capture(Design& design, const QList<QPoint>& po
             listed[size_t((p.y() - top) * width + (p.x() - left))] = 1;
     }
     std::vector<CellValues::Entry> cells;
+    cells.reserve(size_t(points.size()));
     std::vector<CellValues::Entry> quarters;
     size_t i = 0;
     for (int y = top; y <= bottom; ++y) {

@@ -11,6 +11,7 @@ public:
     // `box`: where most positions are expected (any position may still be added).
     explicit CellList(const QRect& box) : m_members(box) {}
 
+    void reserve(qsizetype count) { m_points.reserve(count); }
     bool add(const QPoint& p);
     bool contains(const QPoint& p) const { return m_members.contains(p); }
     // Adds the footprint offsets around a centre, skipping positions already listed.

@@ -3,6 +3,7 @@
 #include "editing/StitchOperations.h"
 #include "editing/tools/RegionWalk.h"
 #include "model/Design.h"
+#include <vector>
 
 ToolFeedback FillTool::onPress(ToolContext& context, const ToolPointer& pointer)
 {
@@ -17,11 +18,15 @@ ToolFeedback FillTool::onPress(ToolContext& context, const ToolPointer& pointer)
     const TColor32 bg = ops.background();
     QList<QPoint> points;
     CellCapture quarters;
-    // An explicit stack: a region may hold every cell of the design.
-    QList<QPoint> stack{pointer.cell};
-    while (!stack.isEmpty()) {
-        const QPoint p = stack.takeLast();
-        if (!ops.hasCell(p.x(), p.y()) || ops.cellValue(p.x(), p.y()) != old)
+    const auto fillable = [&](const QPoint& p) { return ops.hasCell(p.x(), p.y()) && ops.cellValue(p.x(), p.y()) == old; };
+    // An explicit stack: a region may hold every cell of the design. A neighbour that cannot be
+    // filled when it is pushed never can be later (cells only change from the old value), so
+    // it is not pushed at all; one pushed twice is filled at its first pop.
+    std::vector<QPoint> stack{pointer.cell};
+    while (!stack.empty()) {
+        const QPoint p = stack.back();
+        stack.pop_back();
+        if (!fillable(p))
             continue;
         points.append(p);
         ops.updatePixel(p.x(), p.y(), false, color);
@@ -35,8 +40,10 @@ ToolFeedback FillTool::onPress(ToolContext& context, const ToolPointer& pointer)
                 ops.updateQPixel(quarter.x(), quarter.y(), false, bg);
             }
         }
-        for (int n = 0; n < 4; ++n)
-            stack.append(p + RegionWalk::kNeighbours[n]);
+        for (int n = 0; n < 4; ++n) {
+            if (fillable(p + RegionWalk::kNeighbours[n]))
+                stack.push_back(p + RegionWalk::kNeighbours[n]);
+        }
     }
     HistoryFactories::actionFill(d, points, old, bg, quarters, color);
     return {};

@@ -11,27 +11,19 @@ QRect usableBox(const QRect& box)
 } // namespace
 
 PointSet::PointSet(const QRect& box)
-    : m_box(usableBox(box))
-    , m_inBox(size_t(qsizetype(m_box.width()) * m_box.height()), 0)
 {
+    const QRect usable = usableBox(box);
+    if (usable.isEmpty())
+        return;
+    m_left = usable.left();
+    m_top = usable.top();
+    m_width = unsigned(usable.width());
+    m_height = unsigned(usable.height());
+    m_inBox.assign(size_t(m_width) * m_height, 0);
 }
 
-bool PointSet::contains(const QPoint& p) const
+bool PointSet::insertOutside(const QPoint& p)
 {
-    if (m_box.contains(p))
-        return m_inBox[size_t(slot(p))] != 0;
-    return m_outside.contains(key(p));
-}
-
-bool PointSet::insert(const QPoint& p)
-{
-    if (m_box.contains(p)) {
-        quint8& member = m_inBox[size_t(slot(p))];
-        if (member)
-            return false;
-        member = 1;
-        return true;
-    }
     const qsizetype before = m_outside.size();
     m_outside.insert(key(p));
     return m_outside.size() != before;
@@ -39,8 +31,9 @@ bool PointSet::insert(const QPoint& p)
 
 void PointSet::remove(const QPoint& p)
 {
-    if (m_box.contains(p))
-        m_inBox[size_t(slot(p))] = 0;
+    const qsizetype i = slot(p);
+    if (i >= 0)
+        m_inBox[size_t(i)] = 0;
     else
         m_outside.remove(key(p));
 }

@@ -6,6 +6,7 @@
 #include "imaging/TBitmap32.h"
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 // The box with the two cells as corners, whichever they are.
@@ -23,13 +24,14 @@ QRect stampedBox(const QPoint& a, const QPoint& b)
 
 void floodInside(CellList& list, const QPoint& centre, const QRect& design)
 {
-    QList<QPoint> stack{centre};
-    while (!stack.isEmpty()) {
-        const QPoint p = stack.takeLast();
+    std::vector<QPoint> stack{centre};
+    while (!stack.empty()) {
+        const QPoint p = stack.back();
+        stack.pop_back();
         if (!design.contains(p) || !list.add(p))
             continue;
         for (int n = 0; n < 4; ++n)
-            stack.append(p + RegionWalk::kNeighbours[n]);
+            stack.push_back(p + RegionWalk::kNeighbours[n]);
     }
 }
 } // namespace
@@ -48,6 +50,8 @@ QList<QPoint> ShapeCells::rectangle(const QPoint& from, const QPoint& to, int pe
     const QList<QPoint> pen = PenFootprint::square(QPoint(), penSize);
     const QRect box = spanned(from, to);
     CellList list(stampedBox(from, to));
+    if (fill == fillFull)
+        list.reserve(qsizetype(box.width() + penSize) * (box.height() + penSize));
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const bool edgeRow = y == box.top() || y == box.bottom();
         for (int x = box.left(); x <= box.right(); ++x) {
@@ -100,8 +104,10 @@ QList<QPoint> ShapeCells::circle(const QPoint& centre, const QPoint& rim, int pe
         stamp(cx + y, cy - x);
     }
     list.keepInside(area);
-    if (fill == fillFull && !list.contains(centre))
+    if (fill == fillFull && !list.contains(centre)) {
+        list.reserve(qsizetype(ring.intersected(area).width()) * ring.intersected(area).height());
         floodInside(list, centre, area);
+    }
     return list.take();
 }
 

@@ -123,6 +123,20 @@ public:
     void RhodeButtonUpdateImage(int index);
     void ButtonRhodeClick();
     void ButtonInsertClick();
+    // The shape and border tools: the buttons repeat the last fill choice, the fill-factor
+    // button's pop-ups choose it (or the border tools' corners).
+    void ButtonRectangleClick();
+    void ButtonFilledRectangleClick();
+    void ButtonCircleClick();
+    void ButtonFilledCircleClick();
+    void ButtonOutlineClick();
+    void ButtonBorderRoundClick();
+    void ButtonBorderSharpClick();
+    void MenuCornerRoundClick();
+    void MenuCornerSharpClick();
+    void setFillMode(TFillMode mode);
+    TFillMode fillMode() const { return fFillMode; }
+    bool cornerRound() const { return fCornerRound; }
     const RhodeShapes& rhodeShapes() const { return *m_rhodeShapes; }
     // The tool of the current mode, or null.
     Tool* currentTool() const;
@@ -174,6 +188,7 @@ public:
     QAction *ButtonBackStitchDraw, *ButtonOutline, *ButtonPipette, *ButtonErase, *ButtonSwitchColors, *ButtonInsert;
     QToolButton *DropDownPenSize, *DropDownFillFactor;
     QMenu* PopupPenSize;
+    QMenu *PopupRectangle, *PopupCircle, *PopupOutlineBorder;
     // The pictures of the rhodes shapes, one per item of the rhodes pop-up.
     QList<QIcon> ILRhodes;
     QAction *ButtonRotateRight, *ButtonRotateLeft, *ButtonMirrorHorizontal, *ButtonMirrorVertical;
@@ -244,6 +259,9 @@ private:
     void applyFeedback(Tool& tool, const ToolFeedback& feedback);
     ToolPointer pointerAt(const QPoint& pixel, Qt::KeyboardModifiers keys) const;
     void applyModeControls();
+    void createShapePopups();
+    // The fill-factor button of the current mode: its pop-up, picture and hint, or disabled.
+    void applyFillFactorButton();
     void finishGesture();
     void showPointerPosition(const QPoint& pixel, Qt::MouseButtons buttons);
     void loadRhodeShapes(const QString& rhodesPath, QStringList& messages);

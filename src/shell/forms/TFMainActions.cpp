@@ -241,6 +241,7 @@ void TFMain::createToolBar()
         connect(a, &QAction::triggered, this, [this, size] { m_design->stitch.setPensize(size); });
     }
     DropDownFillFactor = addButton(dropDown(QStringLiteral("DropDownFillFactor"), QStringLiteral("rectangle"), QToolButton::InstantPopup));
+    createShapePopups();
     separator();
     ButtonRotateRight = add(plainAction(QStringLiteral("ButtonRotateRight"), QStringLiteral("rotate-right")));
     ButtonRotateLeft = add(plainAction(QStringLiteral("ButtonRotateLeft"), QStringLiteral("rotate-left")));
@@ -257,6 +258,12 @@ void TFMain::createToolBar()
         m_design->History.Redo();
     });
     connect(ButtonRhode, &QToolButton::clicked, this, &TFMain::ButtonRhodeClick);
+    // After the tool action entered the mode: the buttons repeat the last fill choice.
+    connect(ButtonDrawRectangle, &QAction::triggered, this,
+        [this] { fFillMode == fillFull ? ButtonFilledRectangleClick() : ButtonRectangleClick(); });
+    connect(ButtonDrawCircle, &QAction::triggered, this,
+        [this] { fFillMode == fillFull ? ButtonFilledCircleClick() : ButtonCircleClick(); });
+    connect(ButtonOutline, &QAction::triggered, this, &TFMain::ButtonOutlineClick);
     connect(ButtonBackStitch, &QAction::triggered, this, [this](bool on) {
         // While back stitches are drawn they stay visible.
         setBackStitchesVisible(fMode == modBackStitch || on);
@@ -374,6 +381,13 @@ void TFMain::createCaptionTable()
     const QList<QAction*> penSizes = PopupPenSize->actions();
     for (int i = 0; i < penSizes.size(); ++i)
         c.add(TRANSLATABLE("%1 px"), [item = penSizes[i], i](const QString& t) { item->setText(t.arg(i + 1)); });
+    const auto popupItem = [text](QMenu* menu, int i) { return text(menu->actions().at(i)); };
+    c.add(TRANSLATABLE("Rectangle"), popupItem(PopupRectangle, 0));
+    c.add(TRANSLATABLE("Filled rectangle"), popupItem(PopupRectangle, 1));
+    c.add(TRANSLATABLE("Circle"), popupItem(PopupCircle, 0));
+    c.add(TRANSLATABLE("Filled circle"), popupItem(PopupCircle, 1));
+    c.add(TRANSLATABLE("Corner round"), popupItem(PopupOutlineBorder, 0));
+    c.add(TRANSLATABLE("Corner sharp"), popupItem(PopupOutlineBorder, 1));
     const auto sortItem = [this](int i) { return [this, i](const QString& t) { PanelLeft->ComboSort->setItemText(i, t); }; };
     c.add(TRANSLATABLE("by palette"), sortItem(0));
     c.add(TRANSLATABLE("by name"), sortItem(1));

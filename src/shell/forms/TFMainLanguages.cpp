@@ -37,6 +37,7 @@ void TFMain::translate()
     TStitch& doc = m_design->stitch;
     doc.setColorsname(doc.colorsname());
     updateStatusPanels();
+    applyFillFactorButton();
     setUpdatesEnabled(true);
     update();
 }

@@ -28,6 +28,7 @@ std::unique_ptr<Design> TFMain::prepareDesign()
     QStringList messages;
     auto design = m_session->freshDesign(&messages);
     KnittingMode = false;
+    ButtonBorderSharpClick();
     loadRhodeShapes(design->stitch.RhodesPath, messages);
     showMessages(messages);
     return design;
@@ -115,6 +116,7 @@ void TFMain::ResetGUI()
     Image->setEnabled(false);
     fSymbolsVisible = false;
     fGridVisible = true;
+    applyFillFactorButton();
 }
 
 void TFMain::UpdateGUI()

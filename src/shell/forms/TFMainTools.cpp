@@ -74,7 +74,7 @@ void TFMain::applyModeControls()
     if (Image->options().highlight != highlight)
         Image->setHighlight(highlight, m_design->stitch.drawcolor());
     ButtonHighlight->setChecked(highlight);
-    DropDownFillFactor->setEnabled(false);
+    applyFillFactorButton();
     const bool penSize = usesPenSize(fMode);
     const bool border = fMode == modInlineBorder || fMode == modOutlineBorder;
     DropDownPenSize->setEnabled(penSize || border);

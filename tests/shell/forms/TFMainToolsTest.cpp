@@ -317,3 +317,80 @@ TEST_F(TFMainTools, ReplacingTheDesignDropsTheGestureInProgress)
     EXPECT_TRUE(design().isEmptyCell(3, 1)) << "the stroke ended with the design it began on";
     EXPECT_TRUE(main->Image->options().preview.isEmpty());
 }
+
+// A filled rectangle chosen from the fill-factor button's pop-up, previewed while the pointer
+// moves and drawn by two clicks, is one undo step; the rectangle and circle buttons then repeat
+// the filled choice.
+TEST_F(TFMainTools, AFilledRectangleFromTheFillFactorMenuIsOneUndoStep)
+{
+    const Stitches start = Stitches::of(design());
+    const TColorRef colour = pickColourRow(1);
+    const QRgb shown = rgbOf(colour) | 0xFF000000u;
+    main->ButtonDrawRectangle->trigger();
+    ASSERT_TRUE(main->DropDownFillFactor->isEnabled());
+    ASSERT_EQ(main->DropDownFillFactor->menu(), main->PopupRectangle);
+    EXPECT_EQ(main->DropDownFillFactor->toolTip(), QStringLiteral("Empty rectangle"));
+    ASSERT_EQ(main->PopupRectangle->actions()[1]->text(), QStringLiteral("Filled rectangle"));
+    main->PopupRectangle->actions()[1]->trigger();
+    EXPECT_EQ(main->fillMode(), fillFull);
+    EXPECT_EQ(main->DropDownFillFactor->toolTip(), QStringLiteral("Filled rectangle"));
+
+    click(cellPixel(2, 2));
+    QTest::mouseMove(view, cellPixel(5, 4));
+    EXPECT_EQ(shownAt(cellPixel(4, 3)), shown) << "the preview";
+    EXPECT_TRUE(design().isEmptyCell(4, 3)) << "the preview is not the design";
+    click(cellPixel(5, 4));
+    for (int y = 2; y <= 4; ++y) {
+        for (int x = 2; x <= 5; ++x)
+            EXPECT_EQ(cellColour(x, y), colour) << x << "," << y;
+    }
+    EXPECT_EQ(shownAt(cellPixel(3, 3)), shown);
+    EXPECT_EQ(design().History.count(), 1);
+
+    main->Undo1->trigger();
+    EXPECT_TRUE(Stitches::of(design()) == start);
+    EXPECT_EQ(shownAt(cellPixel(3, 3)), shownAt(cellPixel(40, 40))) << "the view shows the empty cells again";
+
+    main->ButtonDraw->trigger();
+    EXPECT_FALSE(main->DropDownFillFactor->isEnabled());
+    main->ButtonDrawCircle->trigger();
+    EXPECT_EQ(main->fillMode(), fillFull);
+    EXPECT_EQ(main->DropDownFillFactor->menu(), main->PopupCircle);
+    EXPECT_EQ(main->DropDownFillFactor->toolTip(), QStringLiteral("Filled circle"));
+    main->PopupCircle->actions()[0]->trigger();
+    EXPECT_EQ(main->fillMode(), fillNone);
+    main->ButtonDrawRectangle->trigger();
+    EXPECT_EQ(main->DropDownFillFactor->toolTip(), QStringLiteral("Empty rectangle"));
+}
+
+// The corner pop-up of the border tools, the outline tool showing back stitches, and Escape
+// dropping a line's first point and its preview.
+TEST_F(TFMainTools, BorderCornersOutlineAndTheLinesEscape)
+{
+    main->ButtonOutlineBorder->trigger();
+    ASSERT_EQ(main->DropDownFillFactor->menu(), main->PopupOutlineBorder);
+    EXPECT_FALSE(main->cornerRound()) << "every start sets sharp corners";
+    EXPECT_EQ(main->DropDownFillFactor->toolTip(), QStringLiteral("Corner sharp"));
+    main->PopupOutlineBorder->actions()[0]->trigger();
+    EXPECT_TRUE(main->cornerRound());
+    EXPECT_EQ(main->DropDownFillFactor->toolTip(), QStringLiteral("Corner round"));
+    EXPECT_EQ(main->mode(), modOutlineBorder);
+    main->ButtonInlineBorder->trigger();
+    EXPECT_EQ(main->DropDownFillFactor->toolTip(), QStringLiteral("Corner round"));
+
+    main->ButtonBackStitch->trigger();
+    ASSERT_FALSE(main->ButtonBackStitch->isChecked());
+    main->ButtonOutline->trigger();
+    EXPECT_EQ(main->mode(), modOutline);
+    EXPECT_TRUE(main->ButtonBackStitch->isChecked()) << "the outline's back stitches are shown";
+
+    const QRgb shown = rgbOf(pickColourRow(1)) | 0xFF000000u;
+    main->ButtonDrawLine->trigger();
+    click(cellPixel(1, 1));
+    QTest::mouseMove(view, cellPixel(6, 1));
+    EXPECT_EQ(shownAt(cellPixel(4, 1)), shown);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_NE(shownAt(cellPixel(4, 1)), shown) << "Escape took the preview away";
+    click(cellPixel(8, 8));
+    EXPECT_EQ(design().History.count(), 0) << "the click after Escape is a new first point";
+}
