@@ -33,6 +33,7 @@ class TFUpdate;
 class QTimer;
 class TFRealPreview;
 class TFPaletteEditor;
+class TFRhodesEditor;
 class TColorPanel;
 class TWorkView;
 
@@ -45,7 +46,7 @@ class TWorkView;
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
 // TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
 // TFMainHelp.cpp (help, about, the update check), TFMainCMYK.cpp (the print colour corrections
-// dialog).
+// dialog), TFMainRhodes.cpp (the rhodes editor).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -91,6 +92,8 @@ public:
     void MenuNewPaletteClick();
     void MenuEditPaletteClick();
     void MenuCMYKClick();
+    // Tools -> Pro -> Rhodes editor; the user's shapes are saved into their own rhodes file.
+    void MenuRhodesEditorClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -256,6 +259,10 @@ private:
     std::unique_ptr<ToolBox> m_tools;
     std::unique_ptr<RhodeShapes> m_rhodeShapes;
     bool m_rhodesMessageShown = false;
+    TFRhodesEditor* FRhodesEditor = nullptr;
+    // The rhodes editor changed the library but its file could not be written: the library
+    // stays for this run instead of being read again with every new or opened design.
+    bool m_rhodesUnsaved = false;
     // The automatic update check runs at most once per run.
     bool m_updateCheckRan = false;
     // The file the open design was read from or last saved to.
