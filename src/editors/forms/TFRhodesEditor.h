@@ -33,6 +33,8 @@ public:
     // What execute does before the modal loop.
     void prepare(RhodeShapes& shapes);
     const RhodeShapeEditor& editor() const { return *m_editor; }
+    // What the zoom buttons do: the zoom within its bounds, the surface resized and redrawn.
+    void zoomTo(int zoom);
 
     // The question and the message; window tests answer them from a script.
     std::function<bool(const QString&)> askYesNo;
@@ -66,7 +68,6 @@ private:
     void actCancelExecute();
     void ListView1SelectionChange();
     void sizeChanged();
-    void zoomTo(int zoom);
     void ImageMouseDown(const QPointF& pixel);
     void ImageMouseMove(const QPointF& pixel);
 
