@@ -8,6 +8,7 @@
 #include "PalettesCommand.h"
 #include "PreviewCommand.h"
 #include "RenderCommand.h"
+#include "RhodesCommand.h"
 #include "SymbolsCommand.h"
 
 // Each command lives in its own file; add it here to make it available.
@@ -16,6 +17,7 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     std::vector<std::unique_ptr<CliCommand>> commands;
     commands.push_back(std::make_unique<PalettesCommand>());
     commands.push_back(std::make_unique<SymbolsCommand>());
+    commands.push_back(std::make_unique<RhodesCommand>());
     commands.push_back(std::make_unique<InfoCommand>());
     commands.push_back(std::make_unique<SaveAsCommand>());
     commands.push_back(std::make_unique<RenderCommand>());

@@ -1,5 +1,6 @@
 #include "model/Translatable.h"
 #include "files/RhodesFile.h"
+#include "files/SafeFileWriter.h"
 #include "files/XmlDocument.h"
 #include "model/RhodeShapes.h"
 #include <QFile>
@@ -178,6 +179,13 @@ Status RhodesFile::save(const QString& fileName, RhodeShapes& shapes)
     const bool overUnreadable = !shapes.m_unreadableFile.isEmpty() && sameFile(shapes.m_unreadableFile, fileName);
     if (overUnreadable && shapes.isEmpty())
         return Status::ok();
+    // The reader refuses a file beyond XmlDocument's limit, which would lose the whole library
+    // at the next start; such a library is not written at all.
+    const QByteArray bytes = documentOf(shapes).toBytes();
+    if (bytes.size() > XmlDocument::kMaxFileBytes) {
+        return Status::error(TRANSLATABLE("The rhodes shapes would make a file of %1 bytes, and files of more than %2 bytes cannot be read. Remove shapes or stitches; the shapes were not saved."),
+            {QString::number(bytes.size()), QString::number(XmlDocument::kMaxFileBytes)});
+    }
     if (overUnreadable && QFileInfo::exists(fileName)) {
         const QString copy = freeCopyName(fileName);
         if (!QFile::copy(fileName, copy)) {
@@ -185,7 +193,7 @@ Status RhodesFile::save(const QString& fileName, RhodeShapes& shapes)
                 {fileName, copy});
         }
     }
-    const Status saved = documentOf(shapes).save(fileName);
+    const Status saved = SafeFileWriter::writeBytes(fileName, bytes);
     if (saved && overUnreadable)
         shapes.m_unreadableFile.clear();
     return saved;

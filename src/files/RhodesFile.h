@@ -31,5 +31,6 @@ public:
     // missing file gives an empty library and no message.
     static Status load(const QString& fileName, RhodeShapes& shapes);
     // Writes the library, replacing the file atomically (the old file stays whole on failure).
+    // A library whose file would pass XmlDocument::kMaxFileBytes is refused and nothing written.
     static Status save(const QString& fileName, RhodeShapes& shapes);
 };

@@ -32,7 +32,9 @@ bool RhodeShapes::remove(int index)
     if (index < 0 || index >= size() || m_shapes.at(index)->original)
         return false;
     m_shapes.removeAt(index);
-    if (m_current > index || m_current >= size())
+    if (m_current == index)
+        m_current = isEmpty() ? -1 : 0;
+    else if (m_current > index)
         --m_current;
     return true;
 }

@@ -26,7 +26,8 @@ public:
 
     // Appends a shape; the first shape of an empty library becomes current.
     void append(const TRhodeRef& shape);
-    // Removes a shape that is not original; false when there is no such shape.
+    // Removes a shape that is not original; false when there is no such shape. When the current
+    // shape goes, the first shape becomes current (none when the library is empty).
     bool remove(int index);
 
     // The current shape of the rhodes tool: an index, or -1 (and null) when the library is empty.

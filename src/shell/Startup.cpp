@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
+#include <QSet>
 
 QString Startup::installFolder(SettingsStore& store)
 {
@@ -46,10 +47,31 @@ QStringList Startup::loadCatalogues(Design& design)
     return messages;
 }
 
-Status Startup::loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes)
+Status Startup::loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes, QStringList* files)
 {
     const QString own = RhodesFile::fileIn(Paths::userRhodesFolder());
-    return RhodesFile::load(QFileInfo::exists(own) ? own : RhodesFile::fileIn(rhodesPath), shapes);
+    const QString shipped = RhodesFile::fileIn(rhodesPath);
+    const bool hasOwn = QFileInfo::exists(own);
+    const Status loaded = RhodesFile::load(hasOwn ? own : shipped, shapes);
+    if (files)
+        *files = QStringList(shapes.size(), hasOwn ? own : shipped);
+    if (!hasOwn)
+        return loaded;
+    // Shapes shipped after the user's file was written join it, found by name.
+    RhodeShapes originals;
+    if (!RhodesFile::load(shipped, originals))
+        return loaded;
+    QSet<QString> names;
+    for (const TRhodeRef& shape : shapes.shapes())
+        names.insert(shape->name);
+    for (const TRhodeRef& shape : originals.shapes()) {
+        if (!shape->original || names.contains(shape->name))
+            continue;
+        shapes.append(shape);
+        if (files)
+            files->append(shipped);
+    }
+    return loaded;
 }
 
 bool Startup::registerSymbolFont(const QString& fontsPath)

@@ -22,10 +22,13 @@ std::unique_ptr<Design> createDocument(SettingsStore& store, GeneralSettings& ge
 // Palettes and symbol sets. Returns one message per file that was skipped.
 QStringList loadCatalogues(Design& design);
 
-// The rhodes shapes of the rhodes tool from the file in the rhodes folder (the setting
-// RhodesPath); the first shape becomes current. A file that cannot be read leaves the library
-// empty and gives the one message to show; the library then never saves over that file empty.
-Status loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes);
+// The rhodes shapes of the rhodes tool: the user's own rhodes file when it exists, else the
+// shipped one in the rhodes folder (the setting RhodesPath); the first shape becomes current.
+// Shipped original shapes missing by name from the user's file are appended, so shapes shipped
+// later appear, also when the user's file cannot be read. A file that cannot be read gives the
+// one message to show, and the library never saves over that file without keeping it aside.
+// `files`, when given, receives the file each shape was read from.
+Status loadRhodeShapes(const QString& rhodesPath, RhodeShapes& shapes, QStringList* files = nullptr);
 
 // The shipped symbol font, registered once per run; false when no font was added.
 bool registerSymbolFont(const QString& fontsPath);

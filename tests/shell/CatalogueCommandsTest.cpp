@@ -7,6 +7,7 @@
 #include "support/TestEnvironment.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -141,10 +142,61 @@ TEST_F(CatalogueCommands, SymbolsPlainAndJson)
     EXPECT_EQ(sets[1].toObject()[QStringLiteral("charset")].toInt(), 57);
 }
 
+TEST_F(CatalogueCommands, RhodesListsTheUsersShapesThenTheShippedOnesTheyLack)
+{
+    const QByteArray shipped = "<rhodes>"
+                               "<rhode name=\"Fan\" width=\"1\" height=\"1\" original=\"True\"><stitches>"
+                               "<stitch fromx=\"1\" fromy=\"2\" tox=\"0\" toy=\"0\"/></stitches></rhode>"
+                               "<rhode name=\"Cross\" width=\"1\" height=\"1\" original=\"True\"/></rhodes>";
+    const QByteArray own = "<rhodes>"
+                           "<rhode name=\"Mine\" width=\"2\" height=\"1\" original=\"False\"><stitches>"
+                           "<stitch fromx=\"0\" fromy=\"0\" tox=\"4\" toy=\"2\"/>"
+                           "<stitch fromx=\"4\" fromy=\"0\" tox=\"0\" toy=\"2\"/></stitches></rhode>"
+                           "<rhode name=\"Fan\" width=\"1\" height=\"1\" original=\"True\"/></rhodes>";
+    const QString shippedFile = dataFile(QStringLiteral("rhodes/rhodes.xml"));
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    ASSERT_TRUE(write(shippedFile, shipped));
+    writeLines(dataFile(QStringLiteral("palettes/a.ctb")), {";$NCotton", ";$V1", "\"Black\", 310, 0, 0, 0, 5"});
+    ASSERT_EQ(run({QStringLiteral("rhodes")}), 0);
+    EXPECT_EQ(delegate.printed,
+        QStringLiteral("Fan\t1 x 1\t1 stitches\toriginal\t%1\nCross\t1 x 1\t0 stitches\toriginal\t%1\n").arg(shippedFile));
+
+    const QString ownFile = Paths::userRhodesFolder() + QStringLiteral("rhodes.xml");
+    ASSERT_TRUE(write(ownFile, own));
+    ASSERT_EQ(run({QStringLiteral("rhodes"), QStringLiteral("--json")}), 0);
+    EXPECT_TRUE(delegate.errors.isEmpty());
+    const QJsonArray shapes = QJsonDocument::fromJson(delegate.printed.toUtf8()).array();
+    ASSERT_EQ(shapes.size(), 3);
+    const QJsonObject mine = shapes[0].toObject();
+    EXPECT_EQ(keysOf(mine), (QSet<QString>{"name", "width", "height", "original", "stitches", "file"}));
+    EXPECT_EQ(mine[QStringLiteral("name")].toString(), QStringLiteral("Mine"));
+    EXPECT_EQ(mine[QStringLiteral("width")].toInt(), 2);
+    EXPECT_EQ(mine[QStringLiteral("height")].toInt(), 1);
+    EXPECT_FALSE(mine[QStringLiteral("original")].toBool());
+    EXPECT_EQ(mine[QStringLiteral("file")].toString(), ownFile);
+    const QJsonArray stitches = mine[QStringLiteral("stitches")].toArray();
+    ASSERT_EQ(stitches.size(), 2);
+    EXPECT_EQ(stitches[1].toObject(), (QJsonObject{{"fromx", 4}, {"fromy", 0}, {"tox", 0}, {"toy", 2}}));
+    EXPECT_EQ(shapes[1].toObject()[QStringLiteral("stitches")].toArray().size(), 0) << "the user's Fan wins";
+    EXPECT_EQ(shapes[2].toObject()[QStringLiteral("name")].toString(), QStringLiteral("Cross"));
+    EXPECT_TRUE(shapes[2].toObject()[QStringLiteral("original")].toBool());
+    EXPECT_EQ(shapes[2].toObject()[QStringLiteral("file")].toString(), shippedFile);
+
+    ASSERT_TRUE(write(ownFile, "<rhodes>"));
+    ASSERT_EQ(run({QStringLiteral("rhodes")}), 0) << "an unreadable file is reported, the listing goes on";
+    ASSERT_EQ(delegate.errors.size(), 1);
+    EXPECT_TRUE(delegate.errors[0].contains(ownFile));
+    EXPECT_EQ(delegate.printed.count(QLatin1Char('\n')), 2);
+}
+
 TEST_F(CatalogueCommands, WrongUsageExitsWithTwoAndOneErrorLine)
 {
     const QList<QStringList> wrong = {
-        {"palettes", "--bogus"}, {"palettes", "extra"}, {"symbols", "--json", "x"}, {"symbols", "--data-dir"}};
+        {"palettes", "--bogus"}, {"palettes", "extra"}, {"rhodes", "--xml"}, {"symbols", "--json", "x"}, {"symbols", "--data-dir"}};
     for (const QStringList& arguments : wrong) {
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
         delegate = RecordingDelegate();

@@ -1,11 +1,14 @@
 // The user's own palettes, symbol sets and rhodes shapes laid over the shipped folders.
 #include "editors/PaletteDocument.h"
 #include "editors/PaletteList.h"
+#include "editors/RhodeShapeEditor.h"
 #include "files/RhodesFile.h"
+#include "files/XmlDocument.h"
 #include "model/Design.h"
 #include "model/RhodeShapes.h"
 #include "shell/Paths.h"
 #include "shell/Startup.h"
+#include "support/TestDesigns.h"
 #include "support/TestEnvironment.h"
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -159,4 +162,125 @@ TEST(UserCatalogues, TheListRefusesFileNamesOutsideItsFolderAndSameVersionsElsew
     EXPECT_EQ(PaletteList::withExtension(QStringLiteral("mine.txt")), QStringLiteral("mine.ctb"));
     EXPECT_EQ(PaletteList::withExtension(QStringLiteral("mine")), QStringLiteral("mine.ctb"));
     EXPECT_EQ(PaletteList::withExtension(QStringLiteral("mine.CTB")), QStringLiteral("mine.CTB"));
+}
+
+namespace {
+QStringList namesOf(const RhodeShapes& shapes)
+{
+    QStringList names;
+    for (const TRhodeRef& s : shapes.shapes())
+        names << s->name;
+    return names;
+}
+
+QString ownRhodesFile()
+{
+    return RhodesFile::fileIn(Paths::userRhodesFolder());
+}
+
+// Adds a shape of one stitch through the editor, as the window does.
+void addShape(RhodeShapes& shapes, const QString& name)
+{
+    RhodeShapeEditor editor(shapes);
+    editor.beginNew();
+    editor.click(QPointF(0, 0));
+    editor.click(QPointF(100, 50));
+    ASSERT_EQ(editor.confirm(name), RhodeShapeEditor::Refusal::none);
+}
+} // namespace
+
+TEST(UserCatalogues, TheRhodesEditorSavesIntoTheUsersFileWhichTheNextStartReads)
+{
+    OwnConfigDir config;
+    ShippedCopy shipped;
+    const QByteArray before = shipped.digest();
+    const QString shippedFile = RhodesFile::fileIn(shipped.path("rhodes"));
+    RhodeShapes shapes;
+    QStringList files;
+    ASSERT_TRUE(Startup::loadRhodeShapes(shipped.path("rhodes"), shapes, &files));
+    const QStringList originals = namesOf(shapes);
+    EXPECT_EQ(files, QStringList(shapes.size(), shippedFile));
+
+    addShape(shapes, QStringLiteral("Mine"));
+    const Status saved = RhodeShapeEditor::save(shapes, ownRhodesFile());
+    ASSERT_TRUE(saved) << saved.text().toStdString();
+    EXPECT_EQ(shipped.digest(), before) << "the shipped folder is never written";
+
+    RhodeShapes again;
+    ASSERT_TRUE(Startup::loadRhodeShapes(shipped.path("rhodes"), again, &files));
+    EXPECT_EQ(namesOf(again), originals + QStringList{QStringLiteral("Mine")});
+    EXPECT_EQ(files, QStringList(again.size(), ownRhodesFile()));
+}
+
+TEST(UserCatalogues, ShippedShapesMissingFromTheUsersRhodesFileAreAppended)
+{
+    OwnConfigDir config;
+    ShippedCopy shipped;
+    const QString shippedFile = RhodesFile::fileIn(shipped.path("rhodes"));
+    RhodeShapes all;
+    ASSERT_TRUE(Startup::loadRhodeShapes(shipped.path("rhodes"), all));
+    ASSERT_GE(all.size(), 3);
+
+    // An older user file: one shipped shape, and one of the user's own that has a shipped name
+    // but is not original (it stays the user's, and the shipped one of that name stays out).
+    RhodeShapes older;
+    older.append(all.at(1));
+    older.append(TestDesigns::rhodeShape(all.at(2)->name, 1, 1, false, {{0, 0, 2, 2}}));
+    older.append(TestDesigns::rhodeShape(QStringLiteral("Mine"), 1, 1, false, {{0, 2, 2, 0}}));
+    ASSERT_TRUE(RhodeShapeEditor::save(older, ownRhodesFile()));
+
+    RhodeShapes merged;
+    QStringList files;
+    ASSERT_TRUE(Startup::loadRhodeShapes(shipped.path("rhodes"), merged, &files));
+    QStringList expected = namesOf(older);
+    for (int i = 0; i < all.size(); ++i) {
+        if (i != 1 && i != 2)
+            expected << all.at(i)->name;
+    }
+    EXPECT_EQ(namesOf(merged), expected);
+    EXPECT_FALSE(merged.at(1)->original);
+    EXPECT_TRUE(merged.at(3)->original);
+    EXPECT_EQ(files.mid(0, 3), QStringList(3, ownRhodesFile()));
+    EXPECT_EQ(files.mid(3), QStringList(merged.size() - 3, shippedFile));
+}
+
+TEST(UserCatalogues, AnUnreadableUsersRhodesFileIsKeptAsideWhenTheEditorSaves)
+{
+    OwnConfigDir config;
+    ShippedCopy shipped;
+    writeFile(ownRhodesFile(), "<rhodes><rhode width=\"x\"/></rhodes>");
+    RhodeShapes shapes;
+    EXPECT_FALSE(Startup::loadRhodeShapes(shipped.path("rhodes"), shapes));
+    EXPECT_FALSE(shapes.isEmpty()) << "the shipped shapes stay available";
+    EXPECT_TRUE(shapes.at(0)->original);
+
+    addShape(shapes, QStringLiteral("Mine"));
+    ASSERT_TRUE(RhodeShapeEditor::save(shapes, ownRhodesFile()));
+    QFile aside(ownRhodesFile() + QStringLiteral(".unreadable"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray("<rhodes><rhode width=\"x\"/></rhodes>"));
+    RhodeShapes again;
+    ASSERT_TRUE(Startup::loadRhodeShapes(shipped.path("rhodes"), again));
+    EXPECT_EQ(namesOf(again), namesOf(shapes));
+}
+
+TEST(UserCatalogues, ARhodesLibraryTooLargeToReadBackIsNotWritten)
+{
+    OwnConfigDir config;
+    RhodeShapes shapes;
+    addShape(shapes, QStringLiteral("Small"));
+    ASSERT_TRUE(RhodeShapeEditor::save(shapes, ownRhodesFile()));
+    QFile file(ownRhodesFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    // A name is the quickest way to a file past the limit; thousands of stitches get there too.
+    const QString huge(int(XmlDocument::kMaxFileBytes), QLatin1Char('x'));
+    shapes.append(TestDesigns::rhodeShape(huge, 1, 1, false, {{0, 0, 2, 2}}));
+    const Status saved = RhodeShapeEditor::save(shapes, ownRhodesFile());
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(saved.text().contains(QString::number(XmlDocument::kMaxFileBytes))) << saved.text().toStdString();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }

@@ -38,6 +38,7 @@ class TFPaletteEditor;
 class TFCharacters;
 class TFChangeCharacter;
 class TFText;
+class TFRhodesEditor;
 class TColorPanel;
 class TWorkView;
 
@@ -51,7 +52,8 @@ class TWorkView;
 // TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
 // TFMainHelp.cpp (help, about, the update check), TFMainCMYK.cpp (the print colour corrections
 // dialog), TFMainSymbols.cpp (the symbol set editor and the change of one colour's symbol),
-// TFMainSelection.cpp (the selection frame, the clipboard and floating content).
+// TFMainSelection.cpp (the selection frame, the clipboard and floating content), TFMainRhodes.cpp
+// (the rhodes editor).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -102,6 +104,8 @@ public:
     void MenuCharactersEditorClick();
     void MenuChangecharacterClick();
     void MenuChangeCharacter1Click();
+    // Tools -> Pro -> Rhodes editor; the user's shapes are saved into their own rhodes file.
+    void MenuRhodesEditorClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -318,6 +322,10 @@ private:
     // The clipboard buffer and the selection frame, beside the design; emptied by ResetGUI.
     std::unique_ptr<SelectionSession> m_selection;
     bool m_rhodesMessageShown = false;
+    TFRhodesEditor* FRhodesEditor = nullptr;
+    // The rhodes editor changed the library but its file could not be written: the library
+    // stays for this run instead of being read again with every new or opened design.
+    bool m_rhodesUnsaved = false;
     // The automatic update check runs at most once per run.
     bool m_updateCheckRan = false;
     // The file the open design was read from or last saved to.

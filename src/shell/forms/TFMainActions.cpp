@@ -129,14 +129,14 @@ void TFMain::createMenus()
     connect(MenuViewBoth, &QAction::triggered, this, [this] { setVisibility(true, true); });
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
-    for (QAction* later : {MenuPicture, MenuPrint, MenuAddToLibrary, MenuLibrary, MenuRhodesEditor,
-             MenuPatternSettings, MenuOptions})
+    for (QAction* later : {MenuPicture, MenuPrint, MenuAddToLibrary, MenuLibrary, MenuPatternSettings, MenuOptions})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
     connect(MenuNewPalette, &QAction::triggered, this, &TFMain::MenuNewPaletteClick);
     connect(MenuEditPalette, &QAction::triggered, this, &TFMain::MenuEditPaletteClick);
     connect(MenuCMYK, &QAction::triggered, this, &TFMain::MenuCMYKClick);
     connect(MenuCharactersEditor, &QAction::triggered, this, &TFMain::MenuCharactersEditorClick);
     connect(MenuChangecharacter, &QAction::triggered, this, &TFMain::MenuChangecharacterClick);
+    connect(MenuRhodesEditor, &QAction::triggered, this, &TFMain::MenuRhodesEditorClick);
     connect(MenuIndex, &QAction::triggered, this, [this] { showHelp(0); });
     // The program's home is its help, which ships with it; there is no web site to depend on.
     connect(MenuHomePage, &QAction::triggered, this, [this] { showHelp(0); });

@@ -185,10 +185,14 @@ bool TFMain::FormKeyDown(int key)
     return false;
 }
 
-// Part of every start-up: a fresh shape library from the rhodes folder. A file that cannot be
-// read is reported once per run; the rhodes tool then has no shapes.
+// Part of every start-up: a fresh shape library from the rhodes files. A file that cannot be
+// read is reported once per run. A library the rhodes editor could not save stays as it is.
 void TFMain::loadRhodeShapes(const QString& rhodesPath, QStringList& messages)
 {
+    if (m_rhodesUnsaved && m_rhodeShapes) {
+        refreshRhodePopup();
+        return;
+    }
     auto shapes = std::make_unique<RhodeShapes>();
     const Status loaded = Startup::loadRhodeShapes(rhodesPath, *shapes);
     if (!loaded && !m_rhodesMessageShown) {
