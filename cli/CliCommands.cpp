@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "CheckUpdatesCommand.h"
 #include "ConvertCommand.h"
+#include "EditCommand.h"
 #include "ExportCommand.h"
 #include "InfoCommand.h"
 #include "LayoutCommand.h"
@@ -20,6 +21,7 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<SaveAsCommand>());
     commands.push_back(std::make_unique<RenderCommand>());
     commands.push_back(std::make_unique<ConvertCommand>());
+    commands.push_back(std::make_unique<EditCommand>());
     commands.push_back(std::make_unique<LayoutCommand>());
     commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<CheckUpdatesCommand>());

@@ -26,6 +26,9 @@ public:
     // Writes the design; a failure is reported and false returned.
     bool save(Design& design, const QString& fileName, CliDelegate& delegate);
 
+    // The setting that lets full and quarter stitches share a cell.
+    bool allowQuarterOverCross() const { return m_general.AllowQuarterOverCross; }
+
     // Messages about catalogue files that were skipped while loading.
     const QStringList& warnings() const { return m_warnings; }
 

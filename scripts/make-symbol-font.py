@@ -890,6 +890,9 @@ CP1252_CODES = [ord(bytes([b]).decode("cp1252")) for b in range(128, 160)
 EDITOR_LAST_CODE = 600
 # Qt's text layout treats U+00AD as a soft hyphen and does not draw its glyph.
 SOFT_HYPHEN = 0xAD
+# Text taken out of a PDF reads U+00A0 (no-break space) as a blank, so a chart
+# reader loses the symbol on it.
+NO_BREAK_SPACE = 0xA0
 
 
 def assign_codes(symbols):
@@ -898,7 +901,8 @@ def assign_codes(symbols):
     ASCII punctuation takes the symbols that look like it, the rest are handed
     out in table order over the remaining ASCII punctuation, 160-255 and 256
     upwards.  The Windows-1252 characters the editor cannot offer and the
-    soft hyphen take the last symbols of the table, which sets leave out.
+    soft hyphen and the no-break space take the last symbols of the table, which
+    sets leave out.
     """
     by_char = {ch: i for i, (_, _, ch) in enumerate(symbols) if ch is not None}
     result = []
@@ -910,8 +914,8 @@ def assign_codes(symbols):
         else:
             result.append((code, symbols[i]))
     free = [s for i, s in enumerate(symbols) if i not in by_char.values()]
-    tail = [SOFT_HYPHEN] + [c for c in CP1252_CODES if c > EDITOR_LAST_CODE]
-    codes = pending + [c for c in range(160, 256) if c != SOFT_HYPHEN]
+    tail = [NO_BREAK_SPACE, SOFT_HYPHEN] + [c for c in CP1252_CODES if c > EDITOR_LAST_CODE]
+    codes = pending + [c for c in range(160, 256) if c not in (NO_BREAK_SPACE, SOFT_HYPHEN)]
     next_code = 256
     while True:
         missing = [c for c in CP1252_CODES if c <= EDITOR_LAST_CODE and c not in codes]

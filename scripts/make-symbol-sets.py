@@ -23,9 +23,10 @@ except ImportError:
 
 OWN_FONT = "VelwickArtSymbols110"
 DEJAVU = "DejaVu Sans"
-# Text layout hides U+00AD (soft hyphen); codes 128-159 go through the
+# Text layout hides U+00AD (soft hyphen), text taken out of a PDF turns
+# U+00A0 (no-break space) into a blank; codes 128-159 go through the
 # Windows-1252 code page when a set is loaded.
-AVOIDED_CODES = {0xAD} | set(range(128, 160))
+AVOIDED_CODES = {0xA0, 0xAD} | set(range(128, 160))
 
 # Most distinct first: colours get symbols in index order.  Checked on
 # 11-pixel renderings: every symbol differs from every earlier one in at

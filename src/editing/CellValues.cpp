@@ -11,7 +11,9 @@ bool rowByRow(const CellValues::Entry& a, const CellValues::Entry& b)
 CellValues::CellValues(std::vector<Entry> entries)
     : m_entries(std::move(entries))
 {
-    std::sort(m_entries.begin(), m_entries.end(), rowByRow);
+    // Entries read back row by row come sorted already.
+    if (!std::is_sorted(m_entries.begin(), m_entries.end(), rowByRow))
+        std::sort(m_entries.begin(), m_entries.end(), rowByRow);
     m_entries.shrink_to_fit();
 }
 

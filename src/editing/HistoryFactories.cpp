@@ -1,5 +1,7 @@
 #include "editing/HistoryFactories.h"
+#include "editing/ClipboardBuffer.h"
 #include "editing/TChangeBackgroundAction.h"
+#include "editing/TCutAction.h"
 #include "editing/TChangeDimensionsAction.h"
 #include "editing/TChangePaletteAction.h"
 #include "editing/TDrawAction.h"
@@ -8,6 +10,7 @@
 #include "editing/TDrawRhodeAction.h"
 #include "editing/TEraseAction.h"
 #include "editing/TFillAction.h"
+#include "editing/TFixAction.h"
 #include "editing/TInsertAction.h"
 #include "editing/TLineAction.h"
 #include "editing/TOutlineAction.h"
@@ -110,9 +113,13 @@ bool HistoryFactories::actionReduceColors(Design& design, int newCount)
     return true;
 }
 
-void HistoryFactories::actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor)
+bool HistoryFactories::actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor)
 {
-    record<TLineAction>(design, points, NewColor);
+    TLineAction::Before before = TLineAction::capture(design, points);
+    if (!before.changes(NewColor))
+        return false;
+    record<TLineAction>(design, std::move(before), NewColor);
+    return true;
 }
 
 bool HistoryFactories::actionInsert(Design& design, int Position, TInsertType InsertType, int Count)
@@ -128,5 +135,32 @@ bool HistoryFactories::actionChangeDimensions(Design& design, int newWidth, int 
     if (!TChangeDimensionsAction::canChange(design, newWidth, newHeight))
         return false;
     record<TChangeDimensionsAction>(design, newWidth, newHeight);
+    return true;
+}
+
+bool HistoryFactories::actionCut(Design& design, const QPoint& Topleft, TColor32 BackGroundColor,
+    const QList<RemovedItem<TFrenchKnot>>& FrenchKnots, const QList<RemovedItem<TRhodeRef>>& Rhodes,
+    const QList<RemovedItem<TBackStitch>>& BackStitches, const TBitmap32& QSBitmap, const TBitmap32& bitmap)
+{
+    const auto holdsStitch = [BackGroundColor](const TBitmap32& layer) {
+        for (int y = 0; y < layer.height(); ++y) {
+            const TColor32* line = layer.constScanLine(y);
+            if (std::any_of(line, line + layer.width(), [BackGroundColor](TColor32 v) { return v != BackGroundColor; }))
+                return true;
+        }
+        return false;
+    };
+    if (FrenchKnots.isEmpty() && Rhodes.isEmpty() && BackStitches.isEmpty() && !holdsStitch(bitmap)
+        && !holdsStitch(QSBitmap))
+        return false;
+    record<TCutAction>(design, Topleft, BackGroundColor, bitmap, QSBitmap, BackStitches, Rhodes, FrenchKnots);
+    return true;
+}
+
+bool HistoryFactories::actionFix(Design& design, const QPoint& Topleft, const ClipboardBuffer& buffer)
+{
+    if (!buffer.hasRaster() || !TFixAction::wouldChange(design, Topleft, buffer))
+        return false;
+    record<TFixAction>(design, Topleft, buffer);
     return true;
 }

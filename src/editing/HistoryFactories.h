@@ -1,5 +1,6 @@
 #pragma once
 #include "editing/CellCapture.h"
+#include "imaging/TBitmap32.h"
 #include "editing/RemovedItem.h"
 #include "editing/TInsertType.h"
 #include "editing/TMode.h"
@@ -10,6 +11,7 @@
 #include <QPoint>
 #include <QString>
 
+class ClipboardBuffer;
 class Design;
 
 // The history's factories, one per record class. Each takes what its record captures, drops
@@ -44,9 +46,20 @@ void actionChangebackgroundColor(Design& design, const QList<QPoint>& arr, const
 bool actionChangePalette(Design& design, const QString& newPalette);
 // False, with nothing changed, when no more colours are in use than newCount (at least 1).
 bool actionReduceColors(Design& design, int newCount);
-void actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor);
+// Positions outside the design are dropped. False, with nothing changed, when every listed cell
+// already holds NewColor and none of them has a quarter.
+bool actionLine(Design& design, const QList<QPoint>& points, TColorRef NewColor);
 // False, with nothing changed, when the grown design would pass the size limits.
 bool actionInsert(Design& design, int Position, TInsertType InsertType, int Count);
 // False, with nothing changed, for a size beyond the limits or the design's own size.
 bool actionChangeDimensions(Design& design, int newWidth, int newHeight);
+// A cut already made: the cut cells and quarters (pixel (0, 0) at cell Topleft), the removed
+// items with their positions, in the order they went. False, with nothing recorded, when the
+// cut took nothing.
+bool actionCut(Design& design, const QPoint& Topleft, TColor32 BackGroundColor,
+    const QList<RemovedItem<TFrenchKnot>>& FrenchKnots, const QList<RemovedItem<TRhodeRef>>& Rhodes,
+    const QList<RemovedItem<TBackStitch>>& BackStitches, const TBitmap32& QSBitmap, const TBitmap32& bitmap);
+// Merges the buffer's content at cell Topleft (see TFixAction). False, with nothing changed,
+// when the merge would change nothing.
+bool actionFix(Design& design, const QPoint& Topleft, const ClipboardBuffer& buffer);
 } // namespace HistoryFactories

@@ -2,10 +2,12 @@
 #include "model/Status.h"
 #include "printing/PageDrawOptions.h"
 #include <functional>
+#include <vector>
 
 class Design;
 class PageTarget;
 class TPreview;
+struct TMyPage;
 
 // A whole print run's pages in their printed order: title page, the chart and key pages of the
 // page table row by row, then the stitch steps, labels, contents and info pages that are
@@ -24,11 +26,17 @@ public:
     int pageCount() const;
 
     // Draws every page onto the target. Fails with a message when the target fails; a cancel
-    // fails with an empty message.
+    // fails with an empty message. Pages are drawn one at a time straight onto the target and
+    // nothing of a finished page is kept. Back stitches are drawn with their page, so
+    // backStitchDone is not called; pageDone is called after every page.
     Status draw(PageTarget& target, const Progress& pageDone = {},
                 const Progress& backStitchDone = {}) const;
 
 private:
+    // The pages to draw, in printed order: the title page, the chart and key pages row by row,
+    // then the stitch steps, labels, contents and info pages. Each draws something.
+    std::vector<const TMyPage*> printedPages() const;
+
     const Design& m_design;
     const TPreview& m_layout;
     PageDrawOptions m_options;

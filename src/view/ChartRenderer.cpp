@@ -1,6 +1,7 @@
 #include "view/ChartRenderer.h"
 #include "model/Design.h"
 #include <QPainter>
+#include <climits>
 
 namespace {
 // The grey around the design: the area's pixels that `inside` (the design's part of it, or an
@@ -70,12 +71,22 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
         p.setClipRect(area);
     }
     if (!o.preview.isEmpty())
-        renderPreview(p, g, o.preview);
+        renderPreview(p, g, o.preview, inside.isEmpty() ? QRect() : g.cellsMeeting(inside));
 }
 
 QRect ChartRenderer::previewRect(const ToolPreview& preview, const ViewGeometry& g)
 {
     QRect covered;
+    if (!preview.cells.isEmpty()) {
+        int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+        for (const QPoint& c : preview.cells) {
+            left = std::min(left, c.x());
+            right = std::max(right, c.x());
+            top = std::min(top, c.y());
+            bottom = std::max(bottom, c.y());
+        }
+        covered = g.cellsRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+    }
     for (const ToolPreview::Line& line : preview.lines) {
         const int reach = line.width / 2 + 2;
         const QRect ends = QRect(g.pointPosition(line.from.x(), line.from.y()), g.pointPosition(line.to.x(), line.to.y()))
@@ -85,9 +96,16 @@ QRect ChartRenderer::previewRect(const ToolPreview& preview, const ViewGeometry&
     return covered;
 }
 
-void ChartRenderer::renderPreview(QPainter& p, const ViewGeometry& g, const ToolPreview& preview)
+void ChartRenderer::renderPreview(QPainter& p, const ViewGeometry& g, const ToolPreview& preview, const QRect& cells)
 {
     p.setRenderHint(QPainter::Antialiasing, false);
+    if (!cells.isEmpty() && !preview.cells.isEmpty()) {
+        const QColor color = QColor::fromRgb(rgbOf(preview.cellColor));
+        for (const QPoint& c : preview.cells) {
+            if (cells.contains(c))
+                p.fillRect(g.cellRect(c.x(), c.y()), color);
+        }
+    }
     for (const ToolPreview::Line& line : preview.lines) {
         p.setPen(QPen(QColor::fromRgb(rgbOf(line.color)), line.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(g.pointPosition(line.from.x(), line.from.y()), g.pointPosition(line.to.x(), line.to.y()));

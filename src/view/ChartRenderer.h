@@ -41,7 +41,8 @@ public:
     static QRect previewRect(const ToolPreview& preview, const ViewGeometry& g);
 
 private:
-    static void renderPreview(QPainter& p, const ViewGeometry& g, const ToolPreview& preview);
+    // Preview cells are drawn where they meet `cells` (the design's cells in the region).
+    static void renderPreview(QPainter& p, const ViewGeometry& g, const ToolPreview& preview, const QRect& cells);
 
     ChartPainter m_painter;
 };

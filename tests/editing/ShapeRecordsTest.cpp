@@ -29,6 +29,21 @@ TEST(TLineAction, DrawsOverQuartersAndUndoRestoresThem)
     expectUndoAndRedo(*d, before);
 }
 
+TEST(TLineAction, ALineThatChangesNothingRecordsNothing)
+{
+    auto d = TestDesigns::empty(3, 1, {kRed, kBlue});
+    StitchOperations ops(*d);
+    ops.updatePixel(0, 0, false, kRed);
+    // Cells already red, and cells outside the design only.
+    EXPECT_FALSE(HistoryFactories::actionLine(*d, {{0, 0}, {-1, 0}, {3, 0}}, kRed));
+    EXPECT_FALSE(HistoryFactories::actionLine(*d, {}, kRed));
+    EXPECT_EQ(d->History.count(), 0);
+    // A quarter under a red cell still changes: it is emptied.
+    ops.updateQPixel(1, 1, false, kBlue);
+    EXPECT_TRUE(HistoryFactories::actionLine(*d, {{0, 0}}, kRed));
+    EXPECT_EQ(d->History.count(), 1);
+}
+
 TEST(TFillAction, UndoGivesTheRegionItsOldColourAndTheQuartersTheirValues)
 {
     auto d = TestDesigns::empty(3, 1, {kRed, kBlue});

@@ -131,5 +131,9 @@ TEST(SymbolSetLoader, ShippedSymbolSetsLoadWithoutMessage)
         // A font name with a blank must be quoted, or the font line splits it.
         EXPECT_TRUE(families.contains(info.fontName)) << "unknown font " << info.fontName.toStdString();
         EXPECT_EQ(info.fontCharset, 53);
+        // Text layout hides a soft hyphen, and text taken out of a PDF chart turns a no-break
+        // space into a blank: neither may stand for a colour.
+        EXPECT_FALSE(info.characters.contains(QChar(0x00AD)));
+        EXPECT_FALSE(info.characters.contains(QChar(0x00A0)));
     }
 }

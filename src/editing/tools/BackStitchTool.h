@@ -18,6 +18,7 @@ class BackStitchTool : public TwoPointTool
 {
 public:
     BackStitchTool() : TwoPointTool(ToolGrid::points) {}
+    bool cancelsOnEscape() const override { return true; }
 
 protected:
     Next commit(ToolContext& context, const QPoint& first, const QPoint& second, const ToolPointer& pointer) override;

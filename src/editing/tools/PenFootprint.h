@@ -9,4 +9,6 @@
 // its corners (12 cells).
 namespace PenFootprint {
 QList<QPoint> around(const QPoint& centre, int size);
+// The whole s x s square of the same offsets, corners included (the rectangle tool's stamp).
+QList<QPoint> square(const QPoint& centre, int size);
 } // namespace PenFootprint

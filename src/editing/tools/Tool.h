@@ -35,6 +35,8 @@ public:
     virtual void reset();
 
     virtual ToolPreview preview() const;
+    // Escape ends the gesture (cancel): the back-stitch tool's chain, the line tool's polyline.
+    virtual bool cancelsOnEscape() const { return false; }
     // True while a press of this tool waits for its release.
     bool buttonHeld() const { return m_held; }
 

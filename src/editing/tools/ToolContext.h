@@ -1,4 +1,5 @@
 #pragma once
+#include "editing/TMode.h"
 
 class Design;
 class RhodeShapes;
@@ -17,4 +18,8 @@ struct ToolContext
     // A new back stitch starts where the last one ended.
     bool backStitchesContinue = true;
     const RhodeShapes* rhodeShapes = nullptr;
+    // Rectangles and circles are drawn filled or as outlines.
+    TFillMode fillMode = fillNone;
+    // The border tools' corners: round takes the cells touching the outside through a side only.
+    bool roundCorners = false;
 };

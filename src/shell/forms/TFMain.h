@@ -249,6 +249,8 @@ private:
     bool fBackStitchesVisible = true;
     bool fBackStitchesContinue = true;
     TFillMode fFillMode = fillNone;
+    // The border tools' corner mode; every start-up initialisation sets it sharp.
+    bool fCornerRound = false;
     bool fShowGhostLayer = false;
     bool fGhostLoaded = false;
     bool KnittingMode = false;

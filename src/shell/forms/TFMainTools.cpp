@@ -44,7 +44,7 @@ Tool* TFMain::currentTool() const
 ToolContext TFMain::toolContext()
 {
     return ToolContext{*m_design, fGeneral.AllowQuarterOverCross, fBackStitchesVisible, fBackStitchesContinue,
-        m_rhodeShapes.get()};
+        m_rhodeShapes.get(), fFillMode, fCornerRound};
 }
 
 // Entering a mode: the tool of the old mode ends its gesture and drops its preview, then the
@@ -162,7 +162,8 @@ bool TFMain::FormKeyDown(int key)
         MenuMerge->trigger();
         return true;
     }
-    if (key == Qt::Key_Escape && fMode == modBackStitch) {
+    Tool* tool = currentTool();
+    if (key == Qt::Key_Escape && tool && tool->cancelsOnEscape()) {
         finishGesture();
         return true;
     }

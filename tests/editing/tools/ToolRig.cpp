@@ -26,7 +26,8 @@ ToolRig::ToolRig(const QStringList& cells, const QStringList& quarters)
 
 ToolContext ToolRig::context()
 {
-    return ToolContext{*m_design, allowQuarterOverCross, backStitchesVisible, backStitchesContinue, &shapes};
+    return ToolContext{*m_design, allowQuarterOverCross, backStitchesVisible, backStitchesContinue, &shapes, fillMode,
+        roundCorners};
 }
 
 ToolPointer ToolRig::pixel(int x, int y) const

@@ -25,6 +25,8 @@ public:
     bool allowQuarterOverCross = false;
     bool backStitchesVisible = true;
     bool backStitchesContinue = true;
+    TFillMode fillMode = fillNone;
+    bool roundCorners = false;
     RhodeShapes shapes;
 
     // The pixel in the middle of a cell or a quarter, exactly on a half-cell point, or any.
