@@ -117,7 +117,7 @@ int ExportCommand::run(const QStringList& arguments, CliDelegate& delegate)
     if (!preview.status)
         return failed(delegate, preview.status.text());
     const ChartBook book(*design, preview, drawing);
-    if (preview.PageMap.empty() || book.pageCount() < 1)
+    if (book.pageCount() < 1)
         return failed(delegate, QStringLiteral("the options select no pages"));
 
     std::unique_ptr<RunTarget> target;

@@ -1,9 +1,5 @@
-#include "CliSession.h"
 #include "CommandProcessor.h"
-#include "LayoutRequest.h"
 #include "files/QmkWriter.h"
-#include "printing/ChartBook.h"
-#include "printing/TPreview.h"
 #include "support/PdfInfo.h"
 #include "support/RecordingDelegate.h"
 #include "support/TestDesigns.h"
@@ -36,17 +32,11 @@ protected:
         return delegate.run(arguments, TestEnvironment::sourceData());
     }
 
-    // The pages of the print dialog's run for the same layout options.
-    int bookPages(const QStringList& options)
+    // The pages `layout` lists for the same options.
+    int layoutPages(const QStringList& options)
     {
-        QString error;
-        const auto request = LayoutRequest::parse(QStringList{design} + options, &error);
-        CliSession session;
-        int exitCode = 0;
-        const auto d = session.openDesign(design, delegate, &exitCode);
-        TPreview preview;
-        request->layOut(preview, *d);
-        return ChartBook(*d, preview, {}).pageCount();
+        EXPECT_EQ(run(QStringLiteral("layout"), QStringList{design, QStringLiteral("--json")} + options), 0);
+        return int(delegate.printedJson()[QStringLiteral("pages")].toArray().size());
     }
 
     QStringList files(const QString& folder) const
@@ -86,7 +76,7 @@ TEST_F(ExportCommandTest, PicturePagesAreTheLayoutsPagesNumberedAsGiven)
 {
     const QStringList options = {QStringLiteral("--export"), QStringLiteral("300x200"), QStringLiteral("--export-grid"),
         QStringLiteral("10")};
-    const int pages = bookPages(options);
+    const int pages = layoutPages(options);
     ASSERT_GE(pages, 10) << "two digits in the numbers";
     const QString folder = dir.filePath(QStringLiteral("pages"));
     ASSERT_EQ(run(QStringLiteral("export"), QStringList{design, QStringLiteral("-o"), folder + QStringLiteral("/rose_%d.jpg"),
@@ -105,7 +95,7 @@ TEST_F(ExportCommandTest, PicturePagesAreTheLayoutsPagesNumberedAsGiven)
 TEST_F(ExportCommandTest, APdfIsOnA4At1200DpiUnlessToldAndCarriesTheTitle)
 {
     const QString pdf = dir.filePath(QStringLiteral("book.pdf"));
-    const int pages = bookPages({QStringLiteral("--paper"), QStringLiteral("a4"), QStringLiteral("--dpi"), QStringLiteral("1200")});
+    const int pages = layoutPages({QStringLiteral("--paper"), QStringLiteral("a4"), QStringLiteral("--dpi"), QStringLiteral("1200")});
     ASSERT_EQ(run(QStringLiteral("export"), {design, QStringLiteral("-o"), pdf}), 0) << delegate.errors.join('\n').toStdString();
     EXPECT_EQ(delegate.printed, pdf + QLatin1Char('\n'));
     const PdfInfo info = PdfInfo::of(pdf);
@@ -152,7 +142,7 @@ TEST_F(ExportCommandTest, RealProcessPrintsOnePathALineAndExitCodes)
     start(QStringList{design, QStringLiteral("-o"), out} + options);
     ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
-    const int pages = bookPages(options);
+    const int pages = layoutPages(options);
     ASSERT_TRUE(pages > 0 && pages < 10);
     ASSERT_EQ(lines.size(), pages + 1);
     for (int i = 1; i <= pages; ++i)

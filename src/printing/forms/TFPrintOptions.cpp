@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -162,8 +163,22 @@ QWidget* TFPrintOptions::createFormatGroup()
     ImageOrientation = named(new QLabel, "ImageOrientation");
     ImageOrientation->setFixedSize(36, 36);
     RadioButton2->setChecked(true);
+    showOrientation(0);
     auto* layout = column({RadioButton2, RadioButton3, RadioButton4, CheckBoxBorder, ImageOrientation});
     return group("GroupFormat", layout);
+}
+
+void TFPrintOptions::showOrientation(int button)
+{
+    QPixmap picture(ImageOrientation->size());
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setBrush(Qt::white);
+    if (button != 1)
+        p.drawRect(8, 2, 20, 30);
+    if (button != 0)
+        p.drawRect(2, 8, 30, 20);
+    ImageOrientation->setPixmap(picture);
 }
 
 QWidget* TFPrintOptions::createKeyGroup()
@@ -324,8 +339,8 @@ void TFPrintOptions::applyCaptions(const Translate& translate)
     const auto rowLabels = [](QWidget* groupBox, const QStringList& texts) {
         auto* form = qobject_cast<QFormLayout*>(groupBox->layout());
         for (int i = 0; i < texts.size() && i < form->rowCount(); ++i) {
-            if (auto* label = qobject_cast<QLabel*>(form->itemAt(i, QFormLayout::LabelRole) ? form->itemAt(i, QFormLayout::LabelRole)->widget() : nullptr))
-                label->setText(texts[i]);
+            if (QLayoutItem* item = form->itemAt(i, QFormLayout::LabelRole))
+                static_cast<QLabel*>(item->widget())->setText(texts[i]);
         }
     };
     const QString colon = QStringLiteral(" :");
@@ -425,7 +440,7 @@ void TFPrintOptions::FormShow()
 
 void TFPrintOptions::calc()
 {
-    if (!m_context.design || m_calculating)
+    if (!m_context.design)
         return;
     PrintOptions& o = m_layout.options;
     o.exportImage = RExportToJPEG->isChecked();

@@ -129,6 +129,8 @@ private:
     void choosePrinter();
     void ButtonPropertiesClick();
     void setOrientation(TFormat format);
+    // The orientation picture: a sheet upright, across, or both for "Auto".
+    void showOrientation(int button);
 
     // Interlocks.
     void pagesChanged(bool legendTurnedOff);
@@ -153,6 +155,5 @@ private:
     TFPrintInProgress* FPrintInProgress;
     QTimer* m_reenable;
     bool m_running = false;
-    bool m_calculating = false;
     bool m_exportValuesSet = false;
 };

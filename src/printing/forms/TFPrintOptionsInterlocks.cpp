@@ -8,14 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 
 void TFPrintOptions::connectInterlocks()
 {
     connect(RadioButton2, &QRadioButton::clicked, this, [this] { setOrientation(fPortrait); });
     connect(RadioButton3, &QRadioButton::clicked, this, [this] { setOrientation(fLandscape); });
-    // "Auto" has no rule of its own: the orientation in use stays.
+    // "Auto" has no rule of its own: only the picture moves, the orientation in use stays.
+    connect(RadioButton4, &QRadioButton::clicked, this, [this] { showOrientation(2); });
     connect(CheckBoxDesign, &QCheckBox::clicked, this, [this] { pagesChanged(false); });
     connect(CheckBoxLegend, &QCheckBox::clicked, this, [this](bool on) { pagesChanged(!on); });
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { keyPositionChosen(pTop); });

@@ -92,6 +92,7 @@ void TFPrintOptions::queryPrinter()
 
 void TFPrintOptions::setOrientation(TFormat format)
 {
+    showOrientation(format == fLandscape ? 1 : 0);
     m_layout.setFormat(format);
     queryPrinter();
 }
@@ -105,13 +106,8 @@ void TFPrintOptions::ButtonPropertiesClick()
     if (!editPageSetup(*m_printer))
         return;
     const bool landscape = m_printer->pageLayout().orientation() == QPageLayout::Landscape;
-    {
-        const QSignalBlocker portrait(RadioButton2);
-        const QSignalBlocker across(RadioButton3);
-        (landscape ? RadioButton3 : RadioButton2)->setChecked(true);
-    }
-    m_layout.setFormat(landscape ? fLandscape : fPortrait);
-    queryPrinter();
+    (landscape ? RadioButton3 : RadioButton2)->setChecked(true);
+    setOrientation(landscape ? fLandscape : fPortrait);
 }
 
 bool TFPrintOptions::editPageSetup(QPrinter& printer)

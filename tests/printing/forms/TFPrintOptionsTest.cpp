@@ -4,7 +4,9 @@
 #include "printing/forms/PrinterPageTarget.h"
 #include "printing/forms/TFPrintInProgress.h"
 #include "printing/forms/TFPrintOptions.h"
+#include "files/QmkWriter.h"
 #include "support/PdfInfo.h"
+#include "support/TestEnvironment.h"
 #include "support/TestDesigns.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -147,6 +150,18 @@ TEST_F(TFPrintOptionsTest, PrintExportsNumberedPicturesAndPausesBeforeTheNextRun
     EXPECT_EQ(QImage(QDir(folder).filePath(files.first())).size(), QSize(300, 260));
     EXPECT_FALSE(dialog.isEnabled());
     EXPECT_FALSE(dialog.progressWindow()->isVisible());
+
+    // The command line draws the same pages for the same options (the dialog's margins are on).
+    const QString file = dir.filePath(QStringLiteral("rose.qmk"));
+    ASSERT_TRUE(SaveQMK(*design, file));
+    QProcess cli;
+    cli.start(QStringLiteral(THREADWRIGHT_CLI_PATH),
+        {QStringLiteral("--data"), TestEnvironment::sourceData(), QStringLiteral("export"), file, QStringLiteral("-o"),
+            dir.filePath(QStringLiteral("cli/rose_#.jpeg")), QStringLiteral("--export"), QStringLiteral("300x260"),
+            QStringLiteral("--export-grid"), QStringLiteral("10"), QStringLiteral("--margins"), QStringLiteral("15,15,10,15")});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()).count(QLatin1Char('\n')), pages);
     ASSERT_TRUE(dialog.reenableTimer()->isActive());
     EXPECT_EQ(dialog.reenableTimer()->interval(), 5000);
     dialog.reenableTimer()->start(0);
