@@ -2,6 +2,7 @@
 #include "CheckUpdatesCommand.h"
 #include "ConvertCommand.h"
 #include "EditCommand.h"
+#include "ExportCommand.h"
 #include "InfoCommand.h"
 #include "LayoutCommand.h"
 #include "SaveAsCommand.h"
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<CliCommand>> allCliCommands()
     commands.push_back(std::make_unique<ConvertCommand>());
     commands.push_back(std::make_unique<EditCommand>());
     commands.push_back(std::make_unique<LayoutCommand>());
+    commands.push_back(std::make_unique<ExportCommand>());
     commands.push_back(std::make_unique<CheckUpdatesCommand>());
     commands.push_back(std::make_unique<PreviewCommand>());
     return commands;

@@ -4,7 +4,6 @@
 #include "CommandProcessor.h"
 #include "LayoutRequest.h"
 #include "model/Design.h"
-#include "printing/KeyEntryList.h"
 #include "printing/TPreview.h"
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -143,15 +142,7 @@ int LayoutCommand::run(const QStringList& arguments, CliDelegate& delegate)
         return exitCode;
 
     TPreview preview;
-    preview.options = request->options;
-    if (request->printer)
-        preview.setPrinter(*request->printer);
-    preview.setDesign(*design);
-    // As in the print dialog: a chart without its legend, or a legend alone, keeps the key apart.
-    const bool both = request->options.printDesign && request->options.printLegend;
-    preview.position = both ? request->position : pSeparate;
-    KeyEntryList::sort(preview.KeyEntries, design->stitch.Colors, request->order);
-    preview.calc();
+    request->layOut(preview, *design);
     if (!preview.status) {
         delegate.err(QStringLiteral("threadwright-cli layout: %1").arg(preview.status.text()));
         return CommandProcessor::Failed;

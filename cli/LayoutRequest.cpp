@@ -1,6 +1,9 @@
 #include "LayoutRequest.h"
 #include "CliArguments.h"
+#include "model/Design.h"
+#include "printing/KeyEntryList.h"
 #include "printing/LayoutMath.h"
+#include "printing/TPreview.h"
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -114,7 +117,7 @@ std::optional<PrinterGeometry> paper(const CliArguments& args, Reader& reader)
     static const QHash<QString, QList<int>> named = {{QStringLiteral("a3"), {297, 420}},
         {QStringLiteral("a4"), {210, 297}}, {QStringLiteral("a5"), {148, 210}},
         {QStringLiteral("letter"), {216, 279}}, {QStringLiteral("legal"), {216, 356}}};
-    const QString name = args.value(QStringLiteral("--paper"));
+    const QString name = args.value(QStringLiteral("--paper"), QStringLiteral("a4"));
     std::optional<QList<int>> sides = named.value(name.toLower());
     if (sides->isEmpty())
         sides = reader.numbers(QStringLiteral("--paper"), QLatin1Char('x'), 2, 1, kMaxPaperMm);
@@ -173,19 +176,29 @@ void readOptions(const CliArguments& args, PrintOptions& o, Reader& reader)
 
 std::optional<LayoutRequest> LayoutRequest::parse(const QStringList& arguments, QString* error)
 {
+    return parse(arguments, error, Extra{{}, {QStringLiteral("--json")}, false});
+}
+
+std::optional<LayoutRequest> LayoutRequest::parse(const QStringList& arguments, QString* error, const Extra& extra,
+    std::optional<CliArguments>* parsed)
+{
     const auto args = CliArguments::parse(arguments,
-        {QStringLiteral("--export"), QStringLiteral("--export-grid"), QStringLiteral("--paper"), QStringLiteral("--dpi"),
+        QStringList{QStringLiteral("--export"), QStringLiteral("--export-grid"), QStringLiteral("--paper"), QStringLiteral("--dpi"),
             QStringLiteral("--orientation"), QStringLiteral("--grid-mm"), QStringLiteral("--key"),
-            QStringLiteral("--margins"), QStringLiteral("--pages"), QStringLiteral("--sort")},
-        {QStringLiteral("--json"), QStringLiteral("--page-numbers"), QStringLiteral("--grid-numbers"),
-            QStringLiteral("--key-size-free"), QStringLiteral("--backstitch-separate"), QStringLiteral("--knitting")},
+            QStringLiteral("--margins"), QStringLiteral("--pages"), QStringLiteral("--sort")}
+            + extra.valued,
+        QStringList{QStringLiteral("--page-numbers"), QStringLiteral("--grid-numbers"),
+            QStringLiteral("--key-size-free"), QStringLiteral("--backstitch-separate"), QStringLiteral("--knitting")}
+            + extra.flags,
         error);
     if (!args)
         return std::nullopt;
+    if (parsed)
+        *parsed = args;
     Reader reader(*args, error);
     if (args->positional().size() != 1)
         reader.fail(QStringLiteral("needs exactly one design file"));
-    const bool toPaper = args->has(QStringLiteral("--paper"));
+    const bool toPaper = extra.paperTarget || args->has(QStringLiteral("--paper"));
     if (toPaper && (args->has(QStringLiteral("--export")) || args->has(QStringLiteral("--export-grid"))))
         reader.fail(QStringLiteral("--paper cannot be combined with --export or --export-grid"));
     LayoutRequest request;
@@ -213,4 +226,17 @@ std::optional<LayoutRequest> LayoutRequest::parse(const QStringList& arguments, 
     if (reader.failed())
         return std::nullopt;
     return request;
+}
+
+void LayoutRequest::layOut(TPreview& preview, const Design& design) const
+{
+    preview.options = options;
+    if (printer)
+        preview.setPrinter(*printer);
+    preview.setDesign(design);
+    // As in the print dialog: a chart without its legend, or a legend alone, keeps the key apart.
+    const bool both = options.printDesign && options.printLegend;
+    preview.position = both ? position : pSeparate;
+    KeyEntryList::sort(preview.KeyEntries, design.stitch.Colors, order);
+    preview.calc();
 }

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <optional>
 
+class Design;
+class TPreview;
+
 // The arguments of `layout`, read into what the print layout takes: its options, the printer
 // (absent for an image export), the key position and the printed key order. The settings keep
 // their first-start values; only the options named on the command line change.
@@ -19,6 +22,22 @@ struct LayoutRequest
     TPosition position = pSeparate;
     ColorList::SortOrder order = ColorList::byPalette;
 
-    // The request, or nullopt with the usage error in `error`.
+    // Lays out the design as the print dialog does: options, printer, key entries in the
+    // requested order, then calc. The design must outlive the layout's use.
+    void layOut(TPreview& preview, const Design& design) const;
+
+    // The options a command adds to the layout's, and whether it prints on paper without
+    // --paper (on a4).
+    struct Extra
+    {
+        QStringList valued;
+        QStringList flags;
+        bool paperTarget = false;
+    };
+
+    // The request, or nullopt with the usage error in `error`. `parsed` (optional) receives the
+    // arguments for the command's own options.
     static std::optional<LayoutRequest> parse(const QStringList& arguments, QString* error);
+    static std::optional<LayoutRequest> parse(const QStringList& arguments, QString* error, const Extra& extra,
+        std::optional<class CliArguments>* parsed = nullptr);
 };

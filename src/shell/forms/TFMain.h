@@ -34,6 +34,7 @@ class TFPalette;
 class TFUpdate;
 class QTimer;
 class TFRealPreview;
+class TFPrintOptions;
 class TFPaletteEditor;
 class TFCharacters;
 class TFChangeCharacter;
@@ -115,6 +116,7 @@ public:
     void ButtonHighlightClick(bool down);
     void setBackStitchesVisible(bool visible);
     void MenuRealPreviewClick();
+    void MenuPrintClick();
 
     // The tools: pointer handlers (view pixels, with the keys held), keys, the rhodes pop-up.
     void ImageMouseDown(const QPoint& pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers keys = {});
@@ -285,6 +287,7 @@ private:
     TFMessageDlg* FMessageDlg;
     TFPalette* FPalette;
     TFRealPreview* FRealPreview = nullptr;
+    TFPrintOptions* FPrintOptions = nullptr;
     // The palette editor and its list, made on first use.
     TFPaletteEditor* preparedPaletteEditor();
     TFChoosePalette* FChoosePalette = nullptr;
