@@ -1,5 +1,6 @@
 #pragma once
 #include "view/ChartPainter.h"
+#include "view/ShadowCombine.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOptions.h"
 #include <QImage>
@@ -8,7 +9,8 @@
 class Design;
 
 // Renders the work view of a design: the pixels of one rectangle of the view, grey outside the
-// design, the design's cells through the ChartPainter, and the tool's preview on top. The
+// design, the design's cells through the ChartPainter, the shadow picture over them, and the
+// tool's preview on top. The
 // widget repaints the rectangles that changed through it.
 //
 // Only the rectangle asked for is rendered, so the cost and the memory follow the size of the
@@ -44,4 +46,5 @@ private:
     static void renderPreview(QPainter& p, const ViewGeometry& g, const ToolPreview& preview);
 
     ChartPainter m_painter;
+    ShadowCombine m_shadow;
 };
