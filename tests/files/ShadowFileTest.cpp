@@ -65,7 +65,7 @@ TEST(ShadowFile, MissingIsNoErrorButUnreadableAndHugeFilesAre)
 
     // The header of a 10000 x 5001 PNG: refused before a pixel is decoded.
     const QString huge = dir.filePath(QStringLiteral("huge.png"));
-    writeBytes(huge, QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002710000013890806000000dc0ba4ed"));
+    writeBytes(huge, QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002710000013890806000000dc0ba4ed000000004944415435af061e0000000049454e44ae426082"));
     const Status tooLarge = ShadowFile::read(huge, &read);
     EXPECT_FALSE(tooLarge);
     EXPECT_TRUE(tooLarge.text().contains(QStringLiteral("10000 x 5001"))) << tooLarge.text().toStdString();

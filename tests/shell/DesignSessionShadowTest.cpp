@@ -118,7 +118,7 @@ TEST_F(DesignSessionShadowTest, UnreadableOrHugeSideFileOpensWithoutShadowAndOne
     const QString file = path(QStringLiteral("rose.qmk"));
     ASSERT_TRUE(session.save(*design, file));
     for (const QByteArray& bytes : {QByteArray("garbage"),
-             QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002710000013890806000000dc0ba4ed")}) {
+             QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002710000013890806000000dc0ba4ed000000004944415435af061e0000000049454e44ae426082")}) {
         QFile side(path(QStringLiteral("rose.png")));
         ASSERT_TRUE(side.open(QIODevice::WriteOnly));
         side.write(bytes);
