@@ -47,14 +47,24 @@ void ShadowCombine::apply(QImage& frame, const QRect& area, const QImage& pictur
     std::vector<int> columns(size_t(target.width()));
     for (int x = 0; x < target.width(); ++x)
         columns[size_t(x)] = sourceIndex(placement.scroll.x() + target.left() + x, designPixels.width(), source.width());
+    const int weight = std::min(opacity, 255);
     for (int y = target.top(); y <= target.bottom(); ++y) {
         const int sy = sourceIndex(placement.scroll.y() + y, designPixels.height(), source.height());
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
         auto* out = reinterpret_cast<QRgb*>(frame.scanLine(y)) + target.left();
         for (int x = 0; x < target.width(); ++x) {
             const QRgb f = in[columns[size_t(x)]];
-            if (f != background)
-                out[x] = blend(f, out[x], qAlpha(f), opacity);
+            if (f == background)
+                continue;
+            if (qAlpha(f) != 255 || weight == 255) {
+                out[x] = blend(f, out[x], qAlpha(f), weight);
+                continue;
+            }
+            // The common case, an opaque pixel below full opacity, straight from the tables.
+            prepareTables(weight);
+            const QRgb b = out[x];
+            out[x] = 0xFF000000u | (uint(m_front[qRed(f)] + m_back[qRed(b)]) << 16)
+                | (uint(m_front[qGreen(f)] + m_back[qGreen(b)]) << 8) | uint(m_front[qBlue(f)] + m_back[qBlue(b)]);
         }
     }
 }
