@@ -72,6 +72,38 @@ void FullRepaint(benchmark::State& state)
 }
 BENCHMARK(FullRepaint)->Arg(8)->Arg(20)->Arg(40)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// The same with the shadow picture over the chart at 50 %: a 1000 x 1000 photograph-like
+// picture (no pixel of it equal to the background), sampled for the visible part only.
+QImage shadowPicture()
+{
+    QImage picture(1000, 1000, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x % 251, y % 241, (x + y) % 239));
+    return picture;
+}
+
+ViewOptions withShadow(int zoom, const QImage& picture)
+{
+    ViewOptions o = allLayers(zoom);
+    o.shadow = picture;
+    o.shadowOpacity = 127;
+    return o;
+}
+
+void FullRepaintShadow(benchmark::State& state)
+{
+    const int zoom = int(state.range(0));
+    Design& d = shared();
+    QImage frame(kView, QImage::Format_RGB32);
+    ChartRenderer renderer;
+    const ViewGeometry g = ViewGeometry::forZoom(zoom, false, 400, 400);
+    const ViewOptions o = withShadow(zoom, shadowPicture());
+    for (auto _ : state)
+        renderer.render(frame, frame.rect(), d, g, o);
+}
+BENCHMARK(FullRepaintShadow)->Arg(8)->Arg(40)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // Scrolling one cell to the right: the whole frame is rendered again at the new position.
 void ScrollOneCell(benchmark::State& state)
 {
@@ -106,7 +138,9 @@ BENCHMARK(CellRepaint)->Unit(benchmark::kMicrosecond);
 // What the view keeps besides the design: the frame of the view's size, the glyphs of the
 // symbols and the index of back stitches. Measured as the heap the renderer and its frame hold
 // after a full render, for a small and a large design.
-void ViewMemory(benchmark::State& state)
+// ViewMemoryShadow/N: the same with the shadow picture shown (the picture itself, held by the
+// design, is made before the count starts).
+void measureViewMemory(benchmark::State& state, const QImage* shadow)
 {
     const int side = int(state.range(0));
     auto d = largeDesign(side);
@@ -120,13 +154,26 @@ void ViewMemory(benchmark::State& state)
         {
             auto frame = std::make_unique<QImage>(kView, QImage::Format_RGB32);
             auto renderer = std::make_unique<ChartRenderer>();
-            renderer->render(*frame, frame->rect(), *d, ViewGeometry::forZoom(40, false, side / 2, side / 2), allLayers(40));
+            renderer->render(*frame, frame->rect(), *d, ViewGeometry::forZoom(40, false, side / 2, side / 2),
+                shadow ? withShadow(40, *shadow) : allLayers(40));
             held = inUse() - before;
         }
     }
     state.counters["view_MB"] = double(held) / (1024 * 1024);
 }
+
+void ViewMemory(benchmark::State& state)
+{
+    measureViewMemory(state, nullptr);
+}
 BENCHMARK(ViewMemory)->Arg(100)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void ViewMemoryShadow(benchmark::State& state)
+{
+    const QImage picture = shadowPicture();
+    measureViewMemory(state, &picture);
+}
+BENCHMARK(ViewMemoryShadow)->Arg(100)->Arg(2000)->Iterations(1)->Unit(benchmark::kMillisecond);
 // Printing the whole 1000 x 1000 chart on one page at 1 mm a cell into a PDF (written to
 // /dev/null), through the chart painter with grid, symbols and back stitches, against a bare
 // loop that draws one rectangle and one text per cell on the same kind of writer.

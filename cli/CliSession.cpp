@@ -32,10 +32,13 @@ std::unique_ptr<Design> CliSession::openDesign(const QString& fileName, CliDeleg
 
 bool CliSession::save(Design& design, const QString& fileName, CliDelegate& delegate)
 {
-    const Status saved = m_session.save(design, fileName);
+    QStringList warnings;
+    const Status saved = m_session.save(design, fileName, DesignSession::ForeignSideFile::Keep, &warnings);
     if (!saved)
         delegate.err(QStringLiteral("threadwright-cli: %1").arg(saved.text([&design](const QString& text) {
             return design.stitch.translate(text);
         })));
+    for (const QString& warning : warnings)
+        delegate.err(QStringLiteral("threadwright-cli: warning: %1").arg(warning));
     return bool(saved);
 }

@@ -23,7 +23,9 @@ public:
     // the error has been reported and `exitCode` is set; the result is null then.
     std::unique_ptr<Design> openDesign(const QString& fileName, CliDelegate& delegate, int* exitCode);
 
-    // Writes the design; a failure is reported and false returned.
+    // Writes the design and its shadow picture (never over a picture of the user's own); a
+    // failure is reported and false returned, a side file that could not be written is warned
+    // about.
     bool save(Design& design, const QString& fileName, CliDelegate& delegate);
 
     // The setting that lets full and quarter stitches share a cell.

@@ -6,6 +6,7 @@
 #include "conversion/ConversionChoices.h"
 #include "conversion/PictureConversion.h"
 #include "conversion/PictureLoader.h"
+#include "files/ShadowFile.h"
 #include "model/Design.h"
 #include "model/DesignLimits.h"
 #include <QRegularExpression>
@@ -81,6 +82,24 @@ void warnAboutColourCap(const ConversionChoices& choices, const PictureConversio
                      .arg(cap)
                      .arg(bound));
 }
+
+// The adjusted picture becomes the design's shadow picture, saved beside it; a picture of the
+// user's own under the side file's name is never replaced, which is said. False when the
+// picture cannot be held.
+bool keepShadow(const PictureConversion& conversion, Design& design, const QString& output, CliDelegate& delegate)
+{
+    try {
+        design.shadowPicture = conversion.shadowPicture();
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    if (DesignSession::sideFileIsForeign(design, output)) {
+        delegate.err(QStringLiteral("threadwright-cli: warning: %1 is not a shadow picture written by this program "
+                                    "and is left as it is; the design is saved without its shadow picture")
+                         .arg(ShadowFile::sideFileName(output)));
+    }
+    return true;
+}
 } // namespace
 
 QString ConvertCommand::synopsis() const
@@ -88,7 +107,9 @@ QString ConvertCommand::synopsis() const
     return QStringLiteral(
         "PICTURE -o OUT.qmk [--palette KEY] [--symbols NAME] [--max-size N | --size WxH] [--max-colors N] "
         "[--dither none|floyd-steinberg|jarvis-judice-ninke|stucki|sierra-lite] [--dither-level 0..100, default 100] "
-        "[--brightness B] [--contrast C] [--knitting]  picture -> design with the conversion wizard's steps");
+        "[--brightness B] [--contrast C] [--knitting] [--shadow]  picture -> design with the conversion wizard's steps "
+        "(--shadow: the adjusted picture, at most 1000 pixels a side, saved beside OUT as its shadow picture, OUT "
+        "with .png)");
 }
 
 int ConvertCommand::run(const QStringList& arguments, CliDelegate& delegate)
@@ -98,7 +119,7 @@ int ConvertCommand::run(const QStringList& arguments, CliDelegate& delegate)
         {QStringLiteral("-o"), QStringLiteral("--palette"), QStringLiteral("--symbols"), QStringLiteral("--max-size"),
             QStringLiteral("--size"), QStringLiteral("--max-colors"), QStringLiteral("--dither"),
             QStringLiteral("--dither-level"), QStringLiteral("--brightness"), QStringLiteral("--contrast")},
-        {QStringLiteral("--knitting")}, &error);
+        {QStringLiteral("--knitting"), QStringLiteral("--shadow")}, &error);
     std::optional<ConversionChoices> choices;
     if (args && args->positional().size() != 1)
         error = QStringLiteral("needs exactly one picture");
@@ -133,6 +154,8 @@ int ConvertCommand::run(const QStringList& arguments, CliDelegate& delegate)
     design->stitch.Deltas.clear();
     if (!status)
         return failed(status);
+    if (args->has(QStringLiteral("--shadow")) && !keepShadow(conversion, *design, output, delegate))
+        return failed(PictureLoader::outOfMemory());
     if (!session.save(*design, output, delegate))
         return CommandProcessor::Failed;
     delegate.out(QStringLiteral("%1 -> %2 (%3 x %4 cells, %5 colours of %6, symbols %7)\n")

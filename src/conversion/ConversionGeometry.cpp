@@ -50,6 +50,15 @@ QSize ConversionGeometry::stitchSize(const QSize& adjusted, int S)
     return QSize(S, rnd(S / q));
 }
 
+QSize ConversionGeometry::shadowSize(const QSize& adjusted)
+{
+    const int m = std::max(adjusted.width(), adjusted.height());
+    if (m <= kShadowSide)
+        return adjusted;
+    const auto side = [m](int length) { return std::max(1, int(qint64(length) * kShadowSide / m)); };
+    return QSize(side(adjusted.width()), side(adjusted.height()));
+}
+
 Status ConversionGeometry::checkDesignSize(const QSize& size)
 {
     if (DesignLimits::sizeAllowed(size.width(), size.height()))

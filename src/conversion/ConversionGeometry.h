@@ -23,6 +23,12 @@ int maxSizeLimit(const QSize& adjusted);
 // range the size control allows (2 up to maxSizeLimit). An empty picture gives an empty size.
 QSize stitchSize(const QSize& adjusted, int S);
 
+// The size of the shadow picture kept from an adjusted picture: the same when neither side
+// exceeds kShadowSide, otherwise Floor(side / m x kShadowSide) for each side, m being the longer
+// one; never a side of 0, however thin the picture.
+constexpr int kShadowSide = 1000;
+QSize shadowSize(const QSize& adjusted);
+
 // Refuses a size that is not a design size (a side of 0, or beyond the design limits).
 Status checkDesignSize(const QSize& size);
 } // namespace ConversionGeometry

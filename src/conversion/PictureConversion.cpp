@@ -124,3 +124,12 @@ Status PictureConversion::buildDesign(Design& design) const
         return PictureLoader::outOfMemory();
     }
 }
+
+QImage PictureConversion::shadowPicture() const
+{
+    const QSize adjusted(ImageAdjustment.width(), ImageAdjustment.height());
+    const QSize size = ConversionGeometry::shadowSize(adjusted);
+    if (size == adjusted)
+        return ImageAdjustment.image().copy();
+    return KernelResampler::scaled(ImageAdjustment, size).image();
+}

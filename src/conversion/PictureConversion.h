@@ -47,6 +47,11 @@ public:
     // The finished design, built into a fresh one.
     Status buildDesign(Design& design) const;
 
+    // The shadow picture a design converted from the adjusted picture keeps: the adjusted
+    // picture scaled down to ConversionGeometry::shadowSize. Throws std::bad_alloc when it
+    // cannot be held.
+    QImage shadowPicture() const;
+
     // The dithering threshold of the current level position and matching.
     double LevelDithering() const;
     const QString& paletteName() const { return m_palette; }

@@ -1,5 +1,6 @@
 #include "model/Translatable.h"
 #include "conversion/PictureLoader.h"
+#include "imaging/WhiteGround.h"
 #include <QDir>
 #include <QImageReader>
 #include <new>
@@ -31,12 +32,7 @@ Status PictureLoader::load(const QString& fileName, TBitmap32& PictureSource)
         }
         if (!sizeAllowed(image.size()))
             return outOfMemory();
-        // A 32-bit picture without alpha is stored as opaque ARGB already; every other format
-        // is converted.
-        if (image.format() == QImage::Format_RGB32)
-            image.reinterpretAsFormat(QImage::Format_ARGB32);
-        else if (image.format() != QImage::Format_ARGB32)
-            image = image.convertToFormat(QImage::Format_ARGB32);
+        WhiteGround::compose(image);
         if (image.isNull())
             return outOfMemory();
     } catch (const std::bad_alloc&) {

@@ -28,6 +28,11 @@ public:
     QList<TFrenchKnot> FrenchKnotList;
     QList<TRhodeRef> RhodeList;
     TActions History;
+    // The picture the design was converted from, kept to lay over the chart (null: none). It is
+    // opaque and stretched over the whole design whatever its size. `shadowFile` is the side
+    // file it was read from or last written to, empty when it lives in no file yet.
+    QImage shadowPicture;
+    QString shadowFile;
 
     int width() const { return CrossLayer.width(); }
     int height() const { return CrossLayer.height(); }

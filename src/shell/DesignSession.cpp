@@ -1,6 +1,7 @@
 #include "shell/DesignSession.h"
 #include "files/DesignFiles.h"
 #include "files/QmkWriter.h"
+#include "files/ShadowFile.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/CMYKTable.h"
@@ -58,11 +59,16 @@ DesignSession::Opened DesignSession::openDesign(const QString& fileName, QString
     doc.PatternsPath = file.absolutePath() + QLatin1Char('/');
     doc.OpenFile(nameAfterOpening(file.absoluteFilePath()));
     doc.fileMode = fmOpen;
+    const QString sideFile = ShadowFile::sideFileName(file.absoluteFilePath());
+    if (const Status shadow = ShadowFile::read(sideFile, &fresh->shadowPicture); !shadow)
+        opened.warnings << shadow.text(translate);
+    else if (!fresh->shadowPicture.isNull())
+        fresh->shadowFile = sideFile;
     opened.design = std::move(fresh);
     return opened;
 }
 
-Status DesignSession::save(Design& design, const QString& fileName)
+Status DesignSession::save(Design& design, const QString& fileName, ForeignSideFile foreign, QStringList* warnings)
 {
     const Status saved = SaveQMK(design, fileName);
     if (!saved)
@@ -72,7 +78,40 @@ Status DesignSession::save(Design& design, const QString& fileName)
     doc.FileNameAssigned = true;
     doc.setFileSaved(true);
     remember(fileName);
+    writeShadow(design, fileName, foreign, warnings);
     return saved;
+}
+
+namespace {
+bool sameFile(const QString& a, const QString& b)
+{
+    return !a.isEmpty() && !b.isEmpty() && QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+} // namespace
+
+bool DesignSession::sideFileIsForeign(const Design& design, const QString& fileName)
+{
+    const QString sideFile = ShadowFile::sideFileName(fileName);
+    return !design.shadowPicture.isNull() && QFileInfo::exists(sideFile) && !sameFile(sideFile, design.shadowFile)
+        && !ShadowFile::isMarked(sideFile);
+}
+
+void DesignSession::writeShadow(Design& design, const QString& fileName, ForeignSideFile foreign, QStringList* warnings)
+{
+    const QString sideFile = ShadowFile::sideFileName(fileName);
+    // The file the shadow was read from holds it already; writing it again would only lose
+    // what the picture had besides (its transparency, its metadata).
+    if (design.shadowPicture.isNull() || (sameFile(sideFile, design.shadowFile) && QFileInfo::exists(sideFile)))
+        return;
+    if (foreign == ForeignSideFile::Keep && sideFileIsForeign(design, fileName))
+        return;
+    const Status written = ShadowFile::write(sideFile, design.shadowPicture);
+    if (!written) {
+        if (warnings)
+            *warnings << written.text([&design](const QString& text) { return design.stitch.translate(text); });
+        return;
+    }
+    design.shadowFile = QFileInfo(sideFile).absoluteFilePath();
 }
 
 bool DesignSession::remember(const QString& fileName)

@@ -35,12 +35,24 @@ public:
     };
     // Reads a design file of any kind into a fresh design (see freshDesign for `messages`),
     // named like the file with ".qmk" (an imported file is saved beside itself, never over
-    // itself) and marked saved.
+    // itself) and marked saved, with the shadow picture of its side file when there is one (a
+    // side file that cannot be read is a warning: the design opens without it).
     Opened openDesign(const QString& fileName, QStringList* messages);
 
+    // What a save does with a side file that is a picture of the user's own: one this program
+    // did not write as a shadow picture, nor the one the design's shadow was read from.
+    enum class ForeignSideFile { Keep, Replace };
+
     // Writes the whole design; on success it is named `fileName`, marked saved and remembered
-    // among the recent files.
-    Status save(Design& design, const QString& fileName);
+    // among the recent files. Then the shadow picture, if the design has one, goes to the side
+    // file (a file that already holds it is left alone). A side file that could not be written
+    // leaves the design saved: why goes to `warnings`, translated.
+    Status save(Design& design, const QString& fileName, ForeignSideFile foreign = ForeignSideFile::Keep,
+        QStringList* warnings = nullptr);
+
+    // True when saving the design as `fileName` would replace a picture of the user's own with
+    // its shadow picture, which only happens when the user says so.
+    static bool sideFileIsForeign(const Design& design, const QString& fileName);
 
     // The recent files: true when the list changed.
     bool remember(const QString& fileName);
@@ -52,6 +64,8 @@ public:
     static QString nameAfterOpening(const QString& fileName);
 
 private:
+    static void writeShadow(Design& design, const QString& fileName, ForeignSideFile foreign, QStringList* warnings);
+
     SettingsStore& m_store;
     GeneralSettings& m_general;
     Program m_program;

@@ -64,18 +64,29 @@ void ChartRenderer::render(QImage& frame, const QRect& region, const Design& des
     if (area.isEmpty())
         return;
     const QRect inside = design.CrossLayer.empty() ? QRect() : area.intersected(designRect(design, g));
-    QPainter p(&frame);
-    p.setClipRect(area);
-    fillOutside(p, area, inside);
-    if (!inside.isEmpty()) {
-        p.setClipRect(inside);
-        m_painter.paint(p, design, g.cellsMeeting(inside), placement(g), chartOptions(o));
+    {
+        QPainter p(&frame);
         p.setClipRect(area);
+        fillOutside(p, area, inside);
+        if (!inside.isEmpty()) {
+            p.setClipRect(inside);
+            m_painter.paint(p, design, g.cellsMeeting(inside), placement(g), chartOptions(o));
+        }
     }
-    if (o.selection && o.selection->floating())
-        SelectionLayer::drawFloating(p, o.selection->buffer(), o.selection->SelectionRect(), g, area);
-    if (!o.preview.isEmpty())
-        renderPreview(p, g, o.preview, inside.isEmpty() ? QRect() : g.cellsMeeting(inside));
+    // The shadow works on the frame's pixels, so the painter has finished with them.
+    if (!inside.isEmpty() && !o.shadow.isNull()) {
+        const ShadowCombine::Placement shadowPlacement{
+            QSize(design.width() * g.CellWidth, design.height() * g.CellHeight), QPoint(g.h * g.CellWidth, g.v * g.CellHeight)};
+        m_shadow.apply(frame, inside, o.shadow, shadowPlacement, design.stitch.BackGroundColor, o.shadowOpacity);
+    }
+    if ((o.selection && o.selection->floating()) || !o.preview.isEmpty()) {
+        QPainter p(&frame);
+        p.setClipRect(area);
+        if (o.selection && o.selection->floating())
+            SelectionLayer::drawFloating(p, o.selection->buffer(), o.selection->SelectionRect(), g, area);
+        if (!o.preview.isEmpty())
+            renderPreview(p, g, o.preview, inside.isEmpty() ? QRect() : g.cellsMeeting(inside));
+    }
 }
 
 QRect ChartRenderer::previewRect(const ToolPreview& preview, const ViewGeometry& g)

@@ -1,5 +1,6 @@
 #pragma once
 #include "view/ChartPainter.h"
+#include "view/ShadowCombine.h"
 #include "view/ViewGeometry.h"
 #include "view/ViewOptions.h"
 #include <QImage>
@@ -8,8 +9,8 @@
 class Design;
 
 // Renders the work view of a design: the pixels of one rectangle of the view, grey outside the
-// design, the design's cells through the ChartPainter, floating content (SelectionLayer) and
-// the tool's preview on top. The
+// design, the design's cells through the ChartPainter, the shadow picture over them, floating
+// content (SelectionLayer) and the tool's preview on top. The
 // widget repaints the rectangles that changed through it.
 //
 // Only the rectangle asked for is rendered, so the cost and the memory follow the size of the
@@ -46,4 +47,5 @@ private:
     static void renderPreview(QPainter& p, const ViewGeometry& g, const ToolPreview& preview, const QRect& cells);
 
     ChartPainter m_painter;
+    ShadowCombine m_shadow;
 };

@@ -67,3 +67,20 @@ TEST(ConversionGeometryTest, CropCopiesThePartAndRefusesEmptyOrOutsideParts)
         EXPECT_TRUE(crop == before);
     }
 }
+
+TEST(ConversionGeometryTest, ShadowKeepsAtMostAThousandPixelsAndNeverASideOfZero)
+{
+    const struct
+    {
+        QSize adjusted, shadow;
+    } cases[] = {
+        {QSize(300, 200), QSize(300, 200)},
+        {QSize(1000, 1000), QSize(1000, 1000)},
+        {QSize(3000, 2000), QSize(1000, 666)},
+        {QSize(1999, 3001), QSize(666, 1000)},
+        {QSize(5000, 2), QSize(1000, 1)},    // 0.4 would be no pixel at all
+        {QSize(2, 40000), QSize(1, 1000)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ConversionGeometry::shadowSize(c.adjusted), c.shadow) << c.adjusted.width() << " x " << c.adjusted.height();
+}

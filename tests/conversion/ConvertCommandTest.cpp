@@ -6,6 +6,8 @@
 #include "conversion/PictureConversion.h"
 #include "conversion/PictureLoader.h"
 #include "files/DesignFiles.h"
+#include "files/ShadowFile.h"
+#include <QFile>
 #include "model/Design.h"
 #include "support/TestEnvironment.h"
 #include <QDir>
@@ -201,4 +203,33 @@ TEST_F(ConvertCommandTest, RealProcessReportsOnStderrAndExitCode)
                                   .filter(QRegularExpression(QStringLiteral("^threadwright-cli")));
     ASSERT_EQ(lines.size(), 1);
     EXPECT_TRUE(lines.first().startsWith(QStringLiteral("threadwright-cli: The picture "))) << lines.first().toStdString();
+}
+
+TEST_F(ConvertCommandTest, ShadowGoesBesideTheDesignButNeverOverTheUsersPicture)
+{
+    const QString side = path(QStringLiteral("photo.png"));
+    // The picture converted is photo.png itself: its name is the side file's.
+    ASSERT_EQ(run({QStringLiteral("convert"), picture, QStringLiteral("-o"), output, QStringLiteral("--max-size"),
+                  QStringLiteral("30"), QStringLiteral("--shadow")}),
+        0);
+    ASSERT_EQ(delegate.errors.size(), 1);
+    EXPECT_TRUE(delegate.errors.first().contains(QStringLiteral("is not a shadow picture"))) << delegate.errors.first().toStdString();
+    EXPECT_FALSE(ShadowFile::isMarked(side));
+    EXPECT_EQ(QImage(side).size(), QSize(90, 60));
+
+    delegate.errors.clear();
+    const QString other = path(QStringLiteral("other.qmk"));
+    ASSERT_EQ(run({QStringLiteral("convert"), picture, QStringLiteral("-o"), other, QStringLiteral("--max-size"),
+                  QStringLiteral("30"), QStringLiteral("--brightness"), QStringLiteral("20"), QStringLiteral("--shadow")}),
+        0);
+    EXPECT_TRUE(delegate.errors.isEmpty()) << delegate.errors.join('\n').toStdString();
+    const QString otherSide = path(QStringLiteral("other.png"));
+    EXPECT_TRUE(ShadowFile::isMarked(otherSide));
+    QImage shadow;
+    ASSERT_TRUE(ShadowFile::read(otherSide, &shadow));
+    EXPECT_EQ(shadow.size(), QSize(90, 60)) << "the adjusted picture, not the stitches";
+    EXPECT_EQ(shadow.pixel(0, 0), qRgb(255, 20, 20));
+    // Without --shadow no side file is written.
+    ASSERT_EQ(run({QStringLiteral("convert"), picture, QStringLiteral("-o"), path(QStringLiteral("bare.qmk"))}), 0);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("bare.png"))));
 }

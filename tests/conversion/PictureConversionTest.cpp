@@ -206,3 +206,46 @@ TEST(PictureConversionTest, RoundTripThroughTheDesignFileKeepsCellsAndCounts)
     EXPECT_LE(used, 8);
     EXPECT_EQ(reopened->stitch.colorsname(), kPalette);
 }
+
+// A transparent ground is "nothing there": it is laid on white before any step sees it, so a
+// red disc on a transparent ground gives red and white stitches, never black ones.
+TEST(PictureConversionTest, TransparentGroundConvertsAsWhite)
+{
+    QImage disc(40, 40, QImage::Format_ARGB32);
+    disc.fill(Qt::transparent);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            if ((x - 20) * (x - 20) + (y - 20) * (y - 20) < 100)
+                disc.setPixel(x, y, qRgb(255, 0, 0));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("disc.png"));
+    ASSERT_TRUE(disc.save(file));
+    TBitmap32 source;
+    ASSERT_TRUE(PictureLoader::load(file, source));
+    auto design = freshDesign();
+    PictureConversion conversion(design->stitch);
+    ConversionChoices choices;
+    choices.maxSize = 20;
+    ASSERT_TRUE(conversion.run(source, choices));
+    int black = 0;
+    for (int y = 0; y < conversion.ImageFinal.height(); ++y)
+        for (int x = 0; x < conversion.ImageFinal.width(); ++x)
+            black += conversion.ImageFinal.canvasPixel(x, y) == makeColorRef(0, 0, 0);
+    EXPECT_EQ(black, 0);
+    EXPECT_EQ(conversion.ImageFinal.canvasPixel(0, 0), makeColorRef(255, 255, 255));
+    EXPECT_EQ(conversion.ImageFinal.canvasPixel(10, 10), makeColorRef(255, 0, 0));
+}
+
+TEST(PictureConversionTest, ShadowPictureIsTheAdjustedPictureAtMostAThousandPixelsLong)
+{
+    auto design = freshDesign();
+    PictureConversion conversion(design->stitch);
+    TBitmap32 source(2400, 600, 0xFF204060u);
+    ConversionChoices choices;
+    choices.maxSize = 20;
+    choices.brightness = 10;
+    ASSERT_TRUE(conversion.run(source, choices));
+    const QImage shadow = conversion.shadowPicture();
+    EXPECT_EQ(shadow.size(), QSize(1000, 250));
+    EXPECT_EQ(shadow.pixel(500, 100), conversion.ImageAdjustment.pixel(0, 0)) << "the adjusted colours";
+}

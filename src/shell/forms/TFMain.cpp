@@ -45,6 +45,7 @@ TFMain::TFMain(const QString& commandLineFile, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/icons/threadwright.svg")));
     createMenus();
     createToolBar();
+    createShadowMenu();
     PanelLeft = new TColorPanel;
     Image = new TWorkView;
     Splitter1 = new QSplitter(Qt::Horizontal, this);

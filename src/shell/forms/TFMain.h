@@ -30,6 +30,7 @@ class QToolButton;
 class SettingsStore;
 class TFMessageDlg;
 class TFChoosePalette;
+class TFGhost;
 class TFPalette;
 class TFUpdate;
 class QTimer;
@@ -50,11 +51,11 @@ class TWorkView;
 // The implementation is split by concern: TFMain.cpp (layout, listener, status bar),
 // TFMainActions.cpp (menus and tool bar), TFMainStartup.cpp (start-up, ResetGUI, UpdateGUI),
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
-// TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
-// TFMainHelp.cpp (help, about, the update check), TFMainCMYK.cpp (the print colour corrections
-// dialog), TFMainSymbols.cpp (the symbol set editor and the change of one colour's symbol),
-// TFMainSelection.cpp (the selection frame, the clipboard and floating content), TFMainRhodes.cpp
-// (the rhodes editor).
+// TFMainView.cpp (zoom and layers), TFMainShadow.cpp (the shadow picture), TFMainTools.cpp
+// (modes, pointer handling, tool pop-ups), TFMainHelp.cpp (help, about, the update check),
+// TFMainCMYK.cpp (the print colour corrections dialog), TFMainSymbols.cpp (the symbol set editor
+// and the change of one colour's symbol), TFMainSelection.cpp (the selection frame, the clipboard
+// and floating content), TFMainRhodes.cpp (the rhodes editor).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -107,6 +108,20 @@ public:
     void MenuChangeCharacter1Click();
     // Tools -> Pro -> Rhodes editor; the user's shapes are saved into their own rhodes file.
     void MenuRhodesEditorClick();
+
+    // The shadow picture: loaded with the design, shown over the chart (layer mode) or in a
+    // window of its own (window mode).
+    bool GhostLoaded() const { return fGhostLoaded; }
+    void setGhostLoaded(bool loaded);
+    bool showGhostLayer() const { return fShowGhostLayer; }
+    void setShowGhostLayer(bool shown);
+    int shadowOpacity() const { return m_shadowOpacity; }
+    bool shadowWindowMode() const { return m_shadowWindowMode; }
+    void ButtonShadowClick();
+    // A percentage item of the shadow menu: `tag` is its percentage.
+    void N101Click(int tag);
+    void ShadowImage1Click();
+    TFGhost* ghostWindow() const { return FGhost; }
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -186,6 +201,9 @@ public:
     QToolButton* ButtonView;
     QAction *ButtonBackStitch, *ButtonHighlight, *ButtonRealPreview;
     QToolButton* ButtonShadow;
+    QMenu* PopupShadow;
+    // The percentage items "10%" .. "100%" in order, then "Shadow Image".
+    QAction *N101, *N202, *N301, *N401, *N501, *N601, *N701, *N801, *N901, *N1001, *ShadowImage1;
     QAction *ButtonZoomDec, *ButtonZoomInc, *ButtonCursor;
     QToolButton* ButtonZoom;
     QAction *ButtonDraw, *ButtonDrawQuarter, *ButtonDrawLine, *ButtonDrawRectangle, *ButtonDrawCircle, *ButtonFill;
@@ -243,6 +261,11 @@ private:
     void createCaptionTable();
     void createStatusBar();
     void createZoomMenu();
+    void createShadowMenu();
+    // The design just installed brings its shadow picture or has none.
+    void takeDesignShadow();
+    void showShadowWindow();
+    void setShadowButtonDown(bool down);
     void connectView();
     void connectColorPanel();
     void ButtonPaletteClick(bool down);
@@ -312,6 +335,9 @@ private:
     bool fCornerRound = false;
     bool fShowGhostLayer = false;
     bool fGhostLoaded = false;
+    int m_shadowOpacity = 50;
+    bool m_shadowWindowMode = false;
+    TFGhost* FGhost = nullptr;
     bool KnittingMode = false;
     bool m_startupDone = false;
     int ZoomFactor = 8;

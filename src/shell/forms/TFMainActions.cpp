@@ -357,6 +357,7 @@ void TFMain::createCaptionTable()
     c.add(TRANSLATABLE("Highlight color"), hint(ButtonHighlight));
     c.add(TRANSLATABLE("Real Preview"), hint(ButtonRealPreview));
     c.add(TRANSLATABLE("Shadow image"), hint(ButtonShadow));
+    c.add(TRANSLATABLE("Shadow Image"), text(ShadowImage1));
     c.add(TRANSLATABLE("Zoom Out"), hint(ButtonZoomDec));
     c.add(TRANSLATABLE("Zoom"), hint(ButtonZoom));
     c.add(TRANSLATABLE("Zoom In"), hint(ButtonZoomInc));

@@ -3,6 +3,7 @@
 #include "conversion/DesignCreation.h"
 #include "files/DesignFiles.h"
 #include "files/OxsWriter.h"
+#include "files/ShadowFile.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
 #include "shell/DesignSession.h"
@@ -10,6 +11,7 @@
 #include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -201,15 +203,31 @@ QString TFMain::chooseSaveFileName(const QString& preset)
 
 // Every save of the window: the design is named, marked saved and remembered only when every
 // byte reached the disk.
+//
+// A picture of the user's own where the shadow picture would go is replaced only when the user
+// says so; "No" saves the design without its shadow picture, "Cancel" saves nothing.
 bool TFMain::saveWholeDesign(const QString& fileName)
 {
-    const Status saved = m_session->save(*m_design, fileName);
+    auto foreign = DesignSession::ForeignSideFile::Keep;
+    if (DesignSession::sideFileIsForeign(*m_design, fileName)) {
+        const QString question = translate(TRANSLATABLE("%1 is not a shadow picture saved by this program. Replace it with "
+                                                        "the shadow picture of the design?"))
+                                     .arg(QDir::toNativeSeparators(ShadowFile::sideFileName(fileName)));
+        const Answer answer = m_dialogs->ask(question);
+        if (answer == Answer::Cancel)
+            return false;
+        if (answer == Answer::Yes)
+            foreign = DesignSession::ForeignSideFile::Replace;
+    }
+    QStringList warnings;
+    const Status saved = m_session->save(*m_design, fileName, foreign, &warnings);
     if (!saved) {
         m_dialogs->warn(saved.text([this](const QString& t) { return translate(t); }));
         return false;
     }
     m_openedFile = fileName;
     rebuildReopenMenu();
+    showMessages(warnings);
     return true;
 }
 

@@ -64,6 +64,7 @@ void TFMain::installDesign(std::unique_ptr<Design> design)
     Image->setDesign(m_design.get());
     Image->setZoom(ZoomFactor, KnittingMode);
     setBackStitchesVisible(true);
+    takeDesignShadow();
     updateStatusPanels();
     rebuildReopenMenu();
 }

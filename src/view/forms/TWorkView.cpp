@@ -60,6 +60,13 @@ void TWorkView::setHighlight(bool on, TColorRef color)
     redrawAll();
 }
 
+void TWorkView::setShadow(const QImage& picture, int opacity)
+{
+    m_options.shadow = picture;
+    m_options.shadowOpacity = opacity;
+    redrawAll();
+}
+
 void TWorkView::scrollTo(int h, int v)
 {
     horizontalScrollBar()->setValue(h);

@@ -23,6 +23,8 @@ public:
     void setSymbolsVisible(bool visible);
     void setBackStitchesVisible(bool visible);
     void setHighlight(bool on, TColorRef color);
+    // The shadow picture over the chart at an opacity 0..255; a null picture takes it away.
+    void setShadow(const QImage& picture, int opacity);
 
     const ViewGeometry& geometry() const { return m_geometry; }
     const ViewOptions& options() const { return m_options; }
