@@ -16,6 +16,8 @@ public:
 
     // A caption made of translate(key) followed by `suffix` (" ...", " :").
     void add(const QString& key, Setter setter, const QString& suffix = QString());
+    // The caption of a label, button, check box or group box, or the title of a window.
+    void addText(const QString& key, QObject* control, const QString& suffix = QString());
     void apply(const Translate& translate) const;
 
 private:

@@ -6,6 +6,7 @@
 #include "shell/forms/CaptionTable.h"
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class ColorList;
@@ -30,6 +31,9 @@ class TFMessageDlg;
 class TFChoosePalette;
 class TFPalette;
 class TFUpdate;
+class TFHelp;
+class TFOptions;
+class TFTemplateSettings;
 class QTimer;
 class TFRealPreview;
 class TFPaletteEditor;
@@ -45,7 +49,7 @@ class TWorkView;
 // TFMainFile.cpp (file commands and closing), TFMainLanguages.cpp (languages and captions),
 // TFMainView.cpp (zoom and layers), TFMainTools.cpp (modes, pointer handling, tool pop-ups),
 // TFMainHelp.cpp (help, about, the update check), TFMainCMYK.cpp (the print colour corrections
-// dialog).
+// dialog), TFMainSettings.cpp (the options and design settings dialogs).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -83,7 +87,9 @@ public:
     void MenuExportOXSClick();
     void MenuNewClick();
     void MRUItemClick(int index);
+    // The one way into the help: the help window at a dialog's topic (0: the contents).
     void showHelp(int topic);
+    TFHelp* helpWindow() const;
     void MenuAboutClick();
     void MenuCheckForUpdatesClick();
     void TimerCheckForUpdatesTimer();
@@ -91,6 +97,9 @@ public:
     void MenuNewPaletteClick();
     void MenuEditPaletteClick();
     void MenuCMYKClick();
+    // Tools -> Design Settings, Tools -> Options.
+    void MenuPatternSettingsClick();
+    void MenuOptionsClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -221,6 +230,7 @@ private:
     void showPointerPosition(const QPoint& pixel, Qt::MouseButtons buttons);
     void loadRhodeShapes(const QString& rhodesPath, QStringList& messages);
     void createUpdateCheck();
+    void openHelpAt(const QString& anchor);
 
     std::unique_ptr<Design> m_design;
     std::unique_ptr<ColorList> m_colorList;
@@ -234,6 +244,11 @@ private:
     TFPaletteEditor* preparedPaletteEditor();
     TFChoosePalette* FChoosePalette = nullptr;
     TFPaletteEditor* FPaletteEditor = nullptr;
+    // Made on first use. The help window belongs to the window it was opened from last, so a
+    // modal dialog does not block it.
+    TFOptions* FOptions = nullptr;
+    TFTemplateSettings* FTemplateSettings = nullptr;
+    QPointer<TFHelp> FHelp;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;

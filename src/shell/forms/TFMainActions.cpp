@@ -130,12 +130,13 @@ void TFMain::createMenus()
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
     for (QAction* later : {MenuPicture, MenuPrint, MenuCut, MenuCopy, MenuPaste, MenuMerge, MenuAddToLibrary,
-             MenuLibrary, MenuCharactersEditor, MenuChangecharacter, MenuRhodesEditor,
-             MenuPatternSettings, MenuOptions})
+             MenuLibrary, MenuCharactersEditor, MenuChangecharacter, MenuRhodesEditor})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
     connect(MenuNewPalette, &QAction::triggered, this, &TFMain::MenuNewPaletteClick);
     connect(MenuEditPalette, &QAction::triggered, this, &TFMain::MenuEditPaletteClick);
     connect(MenuCMYK, &QAction::triggered, this, &TFMain::MenuCMYKClick);
+    connect(MenuPatternSettings, &QAction::triggered, this, &TFMain::MenuPatternSettingsClick);
+    connect(MenuOptions, &QAction::triggered, this, &TFMain::MenuOptionsClick);
     connect(MenuIndex, &QAction::triggered, this, [this] { showHelp(0); });
     // The program's home is its help, which ships with it; there is no web site to depend on.
     connect(MenuHomePage, &QAction::triggered, this, [this] { showHelp(0); });

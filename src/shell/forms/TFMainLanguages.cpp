@@ -2,6 +2,7 @@
 #include "model/Design.h"
 #include "shell/Languages.h"
 #include "shell/SettingsStore.h"
+#include "shell/forms/TFHelp.h"
 #include "shell/forms/TFMain.h"
 #include <QIcon>
 #include <QMenu>
@@ -37,6 +38,9 @@ void TFMain::translate()
     TStitch& doc = m_design->stitch;
     doc.setColorsname(doc.colorsname());
     updateStatusPanels();
+    // An open help window follows the language to the same place.
+    if (FHelp && FHelp->isVisible())
+        openHelpAt(FHelp->currentAnchor());
     setUpdatesEnabled(true);
     update();
 }
