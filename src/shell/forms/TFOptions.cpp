@@ -1,8 +1,10 @@
 #include "shell/forms/TFOptions.h"
 #include "model/Translatable.h"
 #include "shell/BookInfoText.h"
+#include "shell/forms/DialogButtonRow.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -10,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -19,10 +20,7 @@
 TFOptions::TFOptions(QWidget* parent)
     : QDialog(parent)
     , PageControl(new QTabWidget(this))
-    , ButtonOK(new QPushButton(this))
-    , ButtonCancel(new QPushButton(this))
     , ButtonDefault(new QPushButton(this))
-    , ButtonHelp(new QPushButton(this))
 {
     setObjectName(QStringLiteral("TFOptions"));
     m_captions.addText(TRANSLATABLE("Options"), this);
@@ -37,25 +35,16 @@ TFOptions::TFOptions(QWidget* parent)
     PageControl->addTab(createGeneralPage(), QString());
     PageControl->addTab(createPrintingPage(), QString());
 
-    ButtonOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ButtonDefault);
-    buttons->addStretch();
-    for (QPushButton* b : {ButtonOK, ButtonCancel, ButtonHelp})
-        buttons->addWidget(b);
     m_captions.addText(TRANSLATABLE("Default"), ButtonDefault);
-    m_captions.addText(TRANSLATABLE("OK"), ButtonOK);
-    m_captions.addText(TRANSLATABLE("Cancel"), ButtonCancel);
-    m_captions.addText(TRANSLATABLE("Help"), ButtonHelp);
+    auto* buttons = new DialogButtonRow(this, m_captions, [this] { Q_EMIT helpRequested(kHelpTopic); }, ButtonDefault);
+    ButtonOK = buttons->ButtonOK;
+    ButtonCancel = buttons->ButtonCancel;
+    ButtonHelp = buttons->ButtonHelp;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
-    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(ButtonDefault, &QPushButton::clicked, this, &TFOptions::ButtonDefaultClick);
-    connect(ButtonHelp, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(kHelpTopic); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, ButtonHelp, &QPushButton::click);
     connect(ButtonPath, &QPushButton::clicked, this, &TFOptions::ButtonPathClick);
     connect(EPath, &QLineEdit::textChanged, this, &TFOptions::updatePathLabel);
     m_captions.apply([](const QString& key) { return key; });
@@ -94,6 +83,7 @@ QWidget* TFOptions::createGeneralPage()
     LPath->setObjectName(QStringLiteral("LPath"));
     LPath->setMinimumWidth(50);
     LPath->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LPath->installEventFilter(this);
     QGroupBox* library = group(TRANSLATABLE("Library Path"));
     auto* libraryRow = new QHBoxLayout;
     libraryRow->addWidget(EPath, 1);
@@ -271,10 +261,12 @@ void TFOptions::ButtonPathClick()
         EPath->setText(folder);
 }
 
-void TFOptions::resizeEvent(QResizeEvent* event)
+// The shortened path follows the label's own width, which the layout settles after the dialog's.
+bool TFOptions::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    updatePathLabel();
+    if (watched == LPath && event->type() == QEvent::Resize)
+        updatePathLabel();
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFOptions::updatePathLabel()

@@ -51,7 +51,7 @@ Q_SIGNALS:
     void helpRequested(int topic);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* createGeneralPage();

@@ -1,18 +1,17 @@
 #include "shell/forms/TFTemplateSettings.h"
 #include "model/DesignLimits.h"
 #include "model/Translatable.h"
+#include "shell/forms/DialogButtonRow.h"
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -20,9 +19,6 @@
 TFTemplateSettings::TFTemplateSettings(QWidget* parent)
     : QDialog(parent)
     , PageControl(new QTabWidget(this))
-    , ButtonOK(new QPushButton(this))
-    , ButtonCancel(new QPushButton(this))
-    , ButtonHelp(new QPushButton(this))
 {
     setObjectName(QStringLiteral("TFTemplateSettings"));
     m_captions.addText(TRANSLATABLE("Design Settings"), this);
@@ -31,22 +27,14 @@ TFTemplateSettings::TFTemplateSettings(QWidget* parent)
     PageControl->addTab(createColorsPage(), QString());
     PageControl->addTab(createPrintPage(), QString());
 
-    ButtonOK->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {ButtonOK, ButtonCancel, ButtonHelp})
-        buttons->addWidget(b);
-    m_captions.addText(TRANSLATABLE("OK"), ButtonOK);
-    m_captions.addText(TRANSLATABLE("Cancel"), ButtonCancel);
-    m_captions.addText(TRANSLATABLE("Help"), ButtonHelp);
+    auto* buttons = new DialogButtonRow(this, m_captions, [this] { Q_EMIT helpRequested(kHelpTopic); });
+    ButtonOK = buttons->ButtonOK;
+    ButtonCancel = buttons->ButtonCancel;
+    ButtonHelp = buttons->ButtonHelp;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
-    connect(ButtonOK, &QPushButton::clicked, this, &TFTemplateSettings::accept);
-    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ButtonHelp, &QPushButton::clicked, this, [this] { Q_EMIT helpRequested(kHelpTopic); });
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, ButtonHelp, &QPushButton::click);
     connect(PBackground, &QPushButton::clicked, this, &TFTemplateSettings::PBackgroundClick);
     m_showError = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
     m_captions.apply([](const QString& key) { return key; });
