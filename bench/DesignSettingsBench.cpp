@@ -7,8 +7,8 @@
 #include "model/Design.h"
 #include "shell/DesignSettingsValues.h"
 #include "shell/Startup.h"
+#include "support/BenchProcess.h"
 #include "support/LargeDesign.h"
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -139,15 +139,5 @@ BENCHMARK(Recount)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("THREADWRIGHT_CONFIG_DIR", folder().filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", folder().path().toLocal8Bit());
-    // Symbols are rendered with the program's font, which needs a GUI application.
-    QGuiApplication app(argc, argv);
-    Startup::registerSymbolFont(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR "/fonts/"));
-    writeDesignFile();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return BenchProcess::run(argc, argv, folder(), writeDesignFile);
 }

@@ -22,6 +22,20 @@ void CaptionTable::addText(const QString& key, QObject* control, const QString& 
     }, suffix);
 }
 
+QLabel* CaptionTable::label(const QString& key, QWidget* parent, const QString& suffix)
+{
+    auto* caption = new QLabel(parent);
+    addText(key, caption, suffix);
+    return caption;
+}
+
+QGroupBox* CaptionTable::group(const QString& key, QWidget* parent)
+{
+    auto* box = new QGroupBox(parent);
+    addText(key, box);
+    return box;
+}
+
 void CaptionTable::apply(const Translate& translate) const
 {
     for (const Row& row : m_rows)

@@ -50,20 +50,6 @@ TFOptions::TFOptions(QWidget* parent)
     m_captions.apply([](const QString& key) { return key; });
 }
 
-QGroupBox* TFOptions::group(const QString& key)
-{
-    auto* box = new QGroupBox(this);
-    m_captions.addText(key, box);
-    return box;
-}
-
-QLabel* TFOptions::label(const QString& key, const QString& suffix)
-{
-    auto* caption = new QLabel(this);
-    m_captions.addText(key, caption, suffix);
-    return caption;
-}
-
 QWidget* TFOptions::createGeneralPage()
 {
     ComboPalette = new QComboBox(this);

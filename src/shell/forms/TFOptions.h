@@ -56,8 +56,8 @@ protected:
 private:
     QWidget* createGeneralPage();
     QWidget* createPrintingPage();
-    QGroupBox* group(const QString& key);
-    QLabel* label(const QString& key, const QString& suffix = QString());
+    QGroupBox* group(const QString& key) { return m_captions.group(key, this); }
+    QLabel* label(const QString& key) { return m_captions.label(key, this); }
     void showValues(const OptionsValues& values);
     void showBookInfo(const QString& stored);
     void updatePathLabel();

@@ -47,11 +47,7 @@ QString TFTemplateSettings::translated(const QString& key) const
 
 QWidget* TFTemplateSettings::createColorsPage()
 {
-    const auto label = [this](const QString& key) {
-        auto* caption = new QLabel(this);
-        m_captions.addText(key, caption);
-        return caption;
-    };
+    const auto label = [this](const QString& key) { return m_captions.label(key, this); };
     ComboPalette = new QComboBox(this);
     ComboPalette->setObjectName(QStringLiteral("ComboPalette"));
     ComboSymbols = new QComboBox(this);
@@ -72,13 +68,11 @@ QWidget* TFTemplateSettings::createColorsPage()
     auto* form = new QFormLayout;
     form->addRow(label(TRANSLATABLE("Color Palette")), ComboPalette);
     form->addRow(label(TRANSLATABLE("Symbols Table")), ComboSymbols);
-    auto* colors = new QGroupBox(this);
-    m_captions.addText(TRANSLATABLE("Color options"), colors);
+    QGroupBox* colors = m_captions.group(TRANSLATABLE("Color options"), this);
     auto* colorsForm = new QFormLayout(colors);
     colorsForm->addRow(label(TRANSLATABLE("Background color")), PBackground);
     colorsForm->addRow(label(TRANSLATABLE("Colors count")), EColorsCount);
-    auto* dimensions = new QGroupBox(this);
-    m_captions.addText(TRANSLATABLE("Dimensions"), dimensions);
+    QGroupBox* dimensions = m_captions.group(TRANSLATABLE("Dimensions"), this);
     auto* dimensionsForm = new QFormLayout(dimensions);
     dimensionsForm->addRow(label(TRANSLATABLE("Width")), EWidth);
     dimensionsForm->addRow(label(TRANSLATABLE("Height")), EHeight);
@@ -115,14 +109,11 @@ QWidget* TFTemplateSettings::createPrintPage()
     auto* page = new QWidget(this);
     auto* form = new QFormLayout;
     const auto row = [this](QFormLayout* to, const QString& key, QWidget* field) {
-        auto* caption = new QLabel(this);
-        m_captions.addText(key, caption);
-        to->addRow(caption, field);
+        to->addRow(m_captions.label(key, this), field);
     };
     row(form, TRANSLATABLE("Title"), ETitle);
     row(form, TRANSLATABLE("Comment"), MemoComment);
-    auto* lengths = new QGroupBox(this);
-    m_captions.addText(TRANSLATABLE("Thread options (mm)"), lengths);
+    QGroupBox* lengths = m_captions.group(TRANSLATABLE("Thread options (mm)"), this);
     auto* lengthsForm = new QFormLayout(lengths);
     row(lengthsForm, TRANSLATABLE("Length per stitch"), ELen);
     row(lengthsForm, TRANSLATABLE("Length per backstitch"), EBackLen);
