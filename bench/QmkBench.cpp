@@ -5,9 +5,8 @@
 #include "files/QmkReader.h"
 #include "files/QmkWriter.h"
 #include "model/Design.h"
-#include "shell/Startup.h"
+#include "support/BenchProcess.h"
 #include "support/LargeDesign.h"
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -267,16 +266,6 @@ BENCHMARK(ColdSaveAs)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The programs started by the cold benchmarks keep their settings here, never a user's.
-    qputenv("THREADWRIGHT_CONFIG_DIR", folder().filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_RUNTIME_DIR", folder().path().toLocal8Bit());
-    // Symbols are rendered with the program's font, which needs a GUI application.
-    QGuiApplication app(argc, argv);
-    Startup::registerSymbolFont(QStringLiteral(THREADWRIGHT_SOURCE_DATA_DIR "/fonts/"));
-    fileBytes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    // The programs started by the cold benchmarks keep their settings in the run's folder too.
+    return BenchProcess::run(argc, argv, folder(), [] { fileBytes(); });
 }

@@ -44,6 +44,25 @@ inline std::unique_ptr<Design> freshDesign()
     return d;
 }
 
+// Sizes the design kSide x kSide and stitches every cell and a quarter of the quarter cells in
+// random colours of the first kColours of `colours` (fixed seed), then recounts.
+inline void stitchEverywhere(Design& d, std::vector<TColorRef> colours)
+{
+    colours.resize(kColours);
+    d.allocateLayers(kSide, kSide);
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> pick(0, kColours - 1);
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x)
+            d.CrossLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
+    std::uniform_int_distribution<int> quarter(0, 3);
+    for (int y = 0; y < 2 * kSide; ++y)
+        for (int x = 0; x < 2 * kSide; ++x)
+            if (quarter(random) == 0)
+                d.QuarterLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
+    ColorUsage::CalcColorUsage(d);
+}
+
 inline Design& largeDesign()
 {
     static const std::unique_ptr<Design> design = [] {
@@ -55,19 +74,7 @@ inline Design& largeDesign()
         doc.chars = std::make_unique<TCharacters>(doc.characters.at(QStringLiteral("Bench")).characters);
         doc.chars->CharsName = QStringLiteral("Bench");
         doc.chars->ffontname = QStringLiteral("VelwickArtSymbols110");
-        d->allocateLayers(kSide, kSide);
-        const std::vector<TColorRef> colours = doc.Colors.keys();
-        std::mt19937 random(11);
-        std::uniform_int_distribution<int> pick(0, kColours - 1);
-        for (int y = 0; y < kSide; ++y)
-            for (int x = 0; x < kSide; ++x)
-                d->CrossLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
-        std::uniform_int_distribution<int> quarter(0, 3);
-        for (int y = 0; y < 2 * kSide; ++y)
-            for (int x = 0; x < 2 * kSide; ++x)
-                if (quarter(random) == 0)
-                    d->QuarterLayer.setCanvasPixel(x, y, colours[size_t(pick(random))]);
-        ColorUsage::CalcColorUsage(*d);
+        stitchEverywhere(*d, doc.Colors.keys());
         return d;
     }();
     return *design;

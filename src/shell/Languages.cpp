@@ -44,3 +44,8 @@ QString Languages::helpFile(const QString& helpPath, const QString& languageFile
     const QString own = helpPath + QFileInfo(languageFile).completeBaseName() + QStringLiteral(".html");
     return QFileInfo::exists(own) ? own : helpPath + QStringLiteral("english.html");
 }
+
+QString Languages::helpAnchor(int topic)
+{
+    return topic == 0 ? QStringLiteral("contents") : QStringLiteral("topic-%1").arg(topic);
+}

@@ -28,6 +28,8 @@ QList<MenuEntry> menuEntries(const QString& languagesPath, const QStringList& re
 
 // The help page of a language: "<name>.html" in the help folder, else "english.html".
 QString helpFile(const QString& helpPath, const QString& languageFile);
+// The anchor of a help topic in that page: "contents" for 0, "topic-<n>" for a dialog's topic.
+QString helpAnchor(int topic);
 
 extern const char* const kEnglish;
 } // namespace Languages

@@ -7,6 +7,7 @@
 #include "shell/forms/MainDialogs.h"
 #include <QIcon>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 class ColorList;
@@ -33,6 +34,9 @@ class TFChoosePalette;
 class TFGhost;
 class TFPalette;
 class TFUpdate;
+class TFHelp;
+class TFOptions;
+class TFTemplateSettings;
 class QTimer;
 class TFRealPreview;
 class TFPrintOptions;
@@ -55,7 +59,8 @@ class TWorkView;
 // (modes, pointer handling, tool pop-ups), TFMainHelp.cpp (help, about, the update check),
 // TFMainCMYK.cpp (the print colour corrections dialog), TFMainSymbols.cpp (the symbol set editor
 // and the change of one colour's symbol), TFMainSelection.cpp (the selection frame, the clipboard
-// and floating content), TFMainRhodes.cpp (the rhodes editor).
+// and floating content), TFMainRhodes.cpp (the rhodes editor), TFMainSettings.cpp (the options
+// and design settings dialogs).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -93,7 +98,9 @@ public:
     void MenuExportOXSClick();
     void MenuNewClick();
     void MRUItemClick(int index);
+    // The one way into the help: the help window at a dialog's topic (0: the contents).
     void showHelp(int topic);
+    TFHelp* helpWindow() const;
     void MenuAboutClick();
     void MenuCheckForUpdatesClick();
     void TimerCheckForUpdatesTimer();
@@ -122,6 +129,9 @@ public:
     void N101Click(int tag);
     void ShadowImage1Click();
     TFGhost* ghostWindow() const { return FGhost; }
+    // Tools -> Design Settings, Tools -> Options.
+    void MenuPatternSettingsClick();
+    void MenuOptionsClick();
 
     // The view: zoom steps, visibility, highlight, the pointer position.
     void setZoomIndex(int index);
@@ -301,6 +311,7 @@ private:
     void selectionChanged();
     void putPictureOnClipboard();
     void hoverCursor(const QPoint& pixel);
+    void openHelpAt(const QString& anchor);
 
     std::unique_ptr<Design> m_design;
     std::unique_ptr<ColorList> m_colorList;
@@ -319,6 +330,11 @@ private:
     TFCharacters* FCharacters = nullptr;
     TFChangeCharacter* FChangeCharacter = nullptr;
     TFText* FText = nullptr;
+    // Made on first use. The help window belongs to the window it was opened from last, so a
+    // modal dialog does not block it.
+    TFOptions* FOptions = nullptr;
+    TFTemplateSettings* FTemplateSettings = nullptr;
+    QPointer<TFHelp> FHelp;
     GeneralSettings fGeneral;
     CaptionTable m_captions;
     QActionGroup* m_toolGroup;

@@ -129,7 +129,7 @@ void TFMain::createMenus()
     connect(MenuViewBoth, &QAction::triggered, this, [this] { setVisibility(true, true); });
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
-    for (QAction* later : {MenuPicture, MenuAddToLibrary, MenuLibrary, MenuPatternSettings, MenuOptions})
+    for (QAction* later : {MenuPicture, MenuAddToLibrary, MenuLibrary})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
     connect(MenuPrint, &QAction::triggered, this, &TFMain::MenuPrintClick);
     connect(MenuNewPalette, &QAction::triggered, this, &TFMain::MenuNewPaletteClick);
@@ -138,6 +138,8 @@ void TFMain::createMenus()
     connect(MenuCharactersEditor, &QAction::triggered, this, &TFMain::MenuCharactersEditorClick);
     connect(MenuChangecharacter, &QAction::triggered, this, &TFMain::MenuChangecharacterClick);
     connect(MenuRhodesEditor, &QAction::triggered, this, &TFMain::MenuRhodesEditorClick);
+    connect(MenuPatternSettings, &QAction::triggered, this, &TFMain::MenuPatternSettingsClick);
+    connect(MenuOptions, &QAction::triggered, this, &TFMain::MenuOptionsClick);
     connect(MenuIndex, &QAction::triggered, this, [this] { showHelp(0); });
     // The program's home is its help, which ships with it; there is no web site to depend on.
     connect(MenuHomePage, &QAction::triggered, this, [this] { showHelp(0); });

@@ -5,16 +5,26 @@
 #include "shell/Languages.h"
 #include "shell/forms/MainDialogs.h"
 #include "shell/forms/TFMain.h"
+#include "shell/forms/TFHelp.h"
 #include "shell/forms/TFUpdate.h"
-#include <QDesktopServices>
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QUrl>
 
 // Opens the help page of the current language (English when it has none) at a topic: 0 is the
 // contents, any other number the section of that dialog.
 void TFMain::showHelp(int topic)
+{
+    openHelpAt(Languages::helpAnchor(topic));
+}
+
+TFHelp* TFMain::helpWindow() const
+{
+    return FHelp;
+}
+
+void TFMain::openHelpAt(const QString& anchor)
 {
     const TStitch& doc = m_design->stitch;
     const QString file = Languages::helpFile(doc.HelpPath, doc.DefaultLanguage);
@@ -22,9 +32,20 @@ void TFMain::showHelp(int topic)
         m_dialogs->warn(translate(TRANSLATABLE("The help file %1 is missing.")).arg(file));
         return;
     }
-    QUrl url = QUrl::fromLocalFile(file);
-    url.setFragment(topic == 0 ? QStringLiteral("contents") : QStringLiteral("topic-%1").arg(topic));
-    QDesktopServices::openUrl(url);
+    // A modal dialog blocks every window but its own: the help window joins the dialog it was
+    // asked from, and comes back to the main window afterwards.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner || owner == FHelp)
+        owner = this;
+    if (!FHelp)
+        FHelp = new TFHelp(owner);
+    else if (FHelp->parentWidget() != owner)
+        FHelp->setParent(owner, Qt::Window);
+    FHelp->translate([this](const QString& text) { return translate(text); });
+    FHelp->showTopic(file, anchor);
+    FHelp->show();
+    FHelp->raise();
+    FHelp->activateWindow();
 }
 
 void TFMain::MenuAboutClick()

@@ -2,6 +2,7 @@
 #include "model/Design.h"
 #include "shell/Languages.h"
 #include "shell/SettingsStore.h"
+#include "shell/forms/TFHelp.h"
 #include "shell/forms/TFMain.h"
 #include <QIcon>
 #include <QMenu>
@@ -38,6 +39,9 @@ void TFMain::translate()
     doc.setColorsname(doc.colorsname());
     updateStatusPanels();
     applyFillFactorButton();
+    // An open help window follows the language to the same place.
+    if (FHelp && FHelp->isVisible())
+        openHelpAt(FHelp->currentAnchor());
     setUpdatesEnabled(true);
     update();
 }
