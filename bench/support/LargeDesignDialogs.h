@@ -23,7 +23,7 @@ public:
         return true;
     }
     bool chooseInsertion(InsertChoice&) override { return false; }
-    bool runText(TFText&) override { return false; }
+    bool runDialog(QDialog&) override { return false; }
 };
 
 // Shows the window with a new 1000 x 1000 design at zoom 20 ("500%"), grid and symbols shown,

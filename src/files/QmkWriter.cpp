@@ -98,9 +98,11 @@ struct ColorBlock
 class QmkEncoder
 {
 public:
-    QmkEncoder(const Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, const ColorBlock& block)
+    QmkEncoder(const Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, const ColorBlock& block,
+        const QmkTexts& texts)
         : m_design(design)
         , m_doc(design.stitch)
+        , m_texts(texts)
         , m_cells(cells)
         , m_raster(raster)
         , m_excerpt(excerpt)
@@ -138,6 +140,7 @@ private:
 
     const Design& m_design;
     const TStitch& m_doc;
+    const QmkTexts& m_texts;
     QRect m_cells;
     const TBitmap32& m_raster;
     bool m_excerpt;
@@ -277,9 +280,9 @@ QByteArray QmkEncoder::backStitches() const
 QByteArray QmkEncoder::title() const
 {
     Block b("TITL", 0);
-    b.str(m_doc.Title);
-    b.i32(qint32(m_doc.comment.size()));
-    for (const QString& line : m_doc.comment)
+    b.str(m_texts.title);
+    b.i32(qint32(m_texts.comment.size()));
+    for (const QString& line : m_texts.comment)
         b.str(line);
     return b.bytes();
 }
@@ -378,9 +381,10 @@ Status checkArea(const Design& design, const QRect& cells, const TBitmap32& rast
 namespace {
 // Writes the file through `write`, which the encoder feeds; when stitch colours turn out to be
 // missing from the colour block, the attempt is dropped and made again with them added.
-Status writeQmk(Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt,
+Status writeQmk(Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, const QmkTexts* texts,
     const std::function<Status(const std::function<bool(QIODevice&)>&)>& write)
 {
+    const QmkTexts own{design.stitch.Title, design.stitch.comment};
     const Status area = checkArea(design, cells, raster);
     if (!area)
         return area;
@@ -391,7 +395,7 @@ Status writeQmk(Design& design, const QRect& cells, const TBitmap32& raster, boo
             return Status::error(TRANSLATABLE("The design has %1 colours; a design file holds at most %2."),
                 {QString::number(block.size()), QString::number(qmkFile::kMaxColorPositions)});
         }
-        QmkEncoder encoder(design, cells, raster, excerpt, block);
+        QmkEncoder encoder(design, cells, raster, excerpt, block, texts ? *texts : own);
         const Status written = write([&](QIODevice& device) { return encoder.write(device); });
         if (encoder.missing().empty())
             return written;
@@ -402,7 +406,7 @@ Status writeQmk(Design& design, const QRect& cells, const TBitmap32& raster, boo
 
 Status QmkWriter::encode(Design& design, const QRect& cells, const TBitmap32& raster, bool excerpt, QByteArray& bytes)
 {
-    return writeQmk(design, cells, raster, excerpt, [&](const std::function<bool(QIODevice&)>& writer) {
+    return writeQmk(design, cells, raster, excerpt, nullptr, [&](const std::function<bool(QIODevice&)>& writer) {
         bytes.clear();
         bytes.reserve(20 * qsizetype(cells.width()) * cells.height() + 65536);
         QBuffer buffer(&bytes);
@@ -415,9 +419,10 @@ Status QmkWriter::encode(Design& design, const QRect& cells, const TBitmap32& ra
 }
 
 namespace {
-Status save(Design& design, const QString& fileName, const QRect& cells, const TBitmap32& raster, bool excerpt)
+Status save(Design& design, const QString& fileName, const QRect& cells, const TBitmap32& raster, bool excerpt,
+    const QmkTexts* texts = nullptr)
 {
-    return writeQmk(design, cells, raster, excerpt, [&](const std::function<bool(QIODevice&)>& writer) {
+    return writeQmk(design, cells, raster, excerpt, texts, [&](const std::function<bool(QIODevice&)>& writer) {
         return SafeFileWriter::write(fileName, writer);
     });
 }
@@ -428,7 +433,8 @@ Status SaveQMK(Design& design, const QString& fileName)
     return save(design, fileName, QRect(0, 0, design.width(), design.height()), design.CrossLayer, false);
 }
 
-Status SaveQMK(Design& design, const QString& fileName, const QRect& cells, const TBitmap32& raster)
+Status SaveQMK(Design& design, const QString& fileName, const QRect& cells, const TBitmap32& raster,
+    const QmkTexts* texts)
 {
-    return save(design, fileName, cells, raster, true);
+    return save(design, fileName, cells, raster, true, texts);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 class Design;
 class TBitmap32;
@@ -18,10 +19,20 @@ class TBitmap32;
 
 // The whole design.
 Status SaveQMK(Design& design, const QString& fileName);
+// The title and comment lines a file carries.
+struct QmkTexts
+{
+    QString title;
+    QStringList comment;
+};
+
 // An excerpt (the design library's): the cells of `raster` inside `cells` (right and bottom
 // exclusive, in cell units), the quarter stitches of the design under them, and only the back
-// stitches, french knots and rhodes that lie wholly inside, moved to the excerpt's corner.
-Status SaveQMK(Design& design, const QString& fileName, const QRect& cells, const TBitmap32& raster);
+// stitches, french knots and rhodes that lie wholly inside, moved to the excerpt's corner. The
+// file carries `texts` when given, else the design's own title and comment; the design itself
+// never changes.
+Status SaveQMK(Design& design, const QString& fileName, const QRect& cells, const TBitmap32& raster,
+    const QmkTexts* texts = nullptr);
 
 namespace QmkWriter {
 // The bytes SaveQMK writes; `raster` is CrossLayer for the whole design.

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 class QWidget;
-class TFText;
+class QDialog;
 
 // What the "New Image" dialog asks for a new empty design.
 struct NewDesignChoice
@@ -45,6 +45,6 @@ public:
     virtual bool chooseNewDesign(NewDesignChoice& choice) = 0;
     // The insert dialog, preset from `choice`; false when cancelled.
     virtual bool chooseInsertion(InsertChoice& choice) = 0;
-    // The prepared text dialog, run modally; true when it was confirmed.
-    virtual bool runText(TFText& dialog) = 0;
+    // A prepared dialog of the main window (text, library), run modally; true when accepted.
+    virtual bool runDialog(QDialog& dialog) = 0;
 };

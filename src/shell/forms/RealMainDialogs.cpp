@@ -1,6 +1,6 @@
 #include "shell/forms/RealMainDialogs.h"
 #include "editing/forms/TFInsert.h"
-#include "editing/forms/TFText.h"
+#include <QDialog>
 #include "conversion/forms/TFAppMode.h"
 #include "conversion/forms/TFNewImage.h"
 #include <QComboBox>
@@ -75,7 +75,7 @@ bool RealMainDialogs::chooseInsertion(InsertChoice& choice)
     return true;
 }
 
-bool RealMainDialogs::runText(TFText& dialog)
+bool RealMainDialogs::runDialog(QDialog& dialog)
 {
     return dialog.exec() == QDialog::Accepted;
 }

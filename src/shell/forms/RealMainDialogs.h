@@ -18,7 +18,7 @@ public:
     int chooseApplicationMode() override;
     bool chooseNewDesign(NewDesignChoice& choice) override;
     bool chooseInsertion(InsertChoice& choice) override;
-    bool runText(TFText& dialog) override;
+    bool runDialog(QDialog& dialog) override;
 
 private:
     TFMain& m_main;

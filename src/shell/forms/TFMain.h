@@ -44,6 +44,8 @@ class TFPaletteEditor;
 class TFCharacters;
 class TFChangeCharacter;
 class TFText;
+class TFLibrary;
+class TFLibraryAdd;
 class TFRhodesEditor;
 class TColorPanel;
 class TWorkView;
@@ -60,7 +62,7 @@ class TWorkView;
 // TFMainCMYK.cpp (the print colour corrections dialog), TFMainSymbols.cpp (the symbol set editor
 // and the change of one colour's symbol), TFMainSelection.cpp (the selection frame, the clipboard
 // and floating content), TFMainRhodes.cpp (the rhodes editor), TFMainSettings.cpp (the options
-// and design settings dialogs).
+// and design settings dialogs), TFMainLibrary.cpp (the design library).
 class TFMain : public QMainWindow, public DesignListener, public SaveQuestions
 {
     Q_OBJECT
@@ -177,6 +179,9 @@ public:
     void MenuCutClick();
     void MenuPasteClick();
     void ButtonTextClick();
+    // The design library: store the design or its selection; place an entry as floating content.
+    void MenuAddToLibraryClick();
+    void MenuLibraryClick();
     void MenuMergeClick();
     void ButtonRotateRightClick();
     void ButtonRotateLeftClick();
@@ -330,6 +335,8 @@ private:
     TFCharacters* FCharacters = nullptr;
     TFChangeCharacter* FChangeCharacter = nullptr;
     TFText* FText = nullptr;
+    TFLibrary* FLibrary = nullptr;
+    TFLibraryAdd* FLibraryAdd = nullptr;
     // Made on first use. The help window belongs to the window it was opened from last, so a
     // modal dialog does not block it.
     TFOptions* FOptions = nullptr;

@@ -129,7 +129,7 @@ void TFMain::createMenus()
     connect(MenuViewBoth, &QAction::triggered, this, [this] { setVisibility(true, true); });
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
-    for (QAction* later : {MenuPicture, MenuAddToLibrary, MenuLibrary})
+    for (QAction* later : {MenuPicture})
         connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
     connect(MenuPrint, &QAction::triggered, this, &TFMain::MenuPrintClick);
     connect(MenuNewPalette, &QAction::triggered, this, &TFMain::MenuNewPaletteClick);
@@ -140,6 +140,8 @@ void TFMain::createMenus()
     connect(MenuRhodesEditor, &QAction::triggered, this, &TFMain::MenuRhodesEditorClick);
     connect(MenuPatternSettings, &QAction::triggered, this, &TFMain::MenuPatternSettingsClick);
     connect(MenuOptions, &QAction::triggered, this, &TFMain::MenuOptionsClick);
+    connect(MenuAddToLibrary, &QAction::triggered, this, &TFMain::MenuAddToLibraryClick);
+    connect(MenuLibrary, &QAction::triggered, this, &TFMain::MenuLibraryClick);
     connect(MenuIndex, &QAction::triggered, this, [this] { showHelp(0); });
     // The program's home is its help, which ships with it; there is no web site to depend on.
     connect(MenuHomePage, &QAction::triggered, this, [this] { showHelp(0); });

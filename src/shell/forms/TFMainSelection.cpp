@@ -153,7 +153,7 @@ void TFMain::ButtonTextClick()
     for (const TSimpleColorInfo& c : PaletteGridLayout::colorsList(doc.Colors))
         colours.append({c.color, c.colorID.isEmpty() ? c.colorName : c.colorID + QLatin1Char(' ') + c.colorName});
     FText->prepare(colours, doc.drawcolor(), ZoomFactor, doc.BackGroundColor);
-    if (!m_dialogs->runText(*FText) || FText->mask().isNull())
+    if (!m_dialogs->runDialog(*FText) || FText->mask().isNull())
         return;
     TextPlacement::fillBuffer(m_selection->buffer(), FText->mask(), FText->textColor(), doc.BackGroundColor);
     MenuPasteClick();

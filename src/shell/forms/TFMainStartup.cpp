@@ -106,7 +106,7 @@ void TFMain::ResetGUI()
     for (QAction* a : m_toolGroup->actions())
         a->setChecked(false);
     ButtonDraw->setChecked(true);
-    for (QAction* a : {MenuSave, MenuSaveAs, MenuPrint, MenuCut, MenuCopy, MenuPaste, MenuMerge, Undo1, Redo1,
+    for (QAction* a : {MenuSave, MenuSaveAs, MenuPrint, MenuAddToLibrary, MenuCut, MenuCopy, MenuPaste, MenuMerge, Undo1, Redo1,
              ButtonZoomDec, ButtonZoomInc, ButtonSelection, ButtonCursor, ButtonDraw, ButtonDrawQuarter,
              ButtonBackStitchDraw, ButtonOutline, ButtonErase, ButtonPipette, ButtonSwitchColors, ButtonRotateRight,
              ButtonRotateLeft, ButtonMirrorHorizontal, ButtonMirrorVertical})

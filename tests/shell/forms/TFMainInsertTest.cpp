@@ -4,6 +4,9 @@
 #include "editing/SelectionSession.h"
 #include "editing/StitchOperations.h"
 #include "editing/forms/TFInsert.h"
+#include "editing/forms/TFText.h"
+#include <QLineEdit>
+#include <QPushButton>
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
 #include "support/ui/ScriptedDialogs.h"
@@ -99,7 +102,11 @@ TEST_F(TFMainInsert, TextGrowsTheDesignFloatsInTheFrameAndMergesAsOneMoreStep)
     EXPECT_EQ(main->mode(), modDraw) << "a cancelled dialog changes nothing";
     EXPECT_EQ(design().History.count(), 0);
 
-    dialogs->texts << QStringLiteral("Threadwright samplers, stitched with care");
+    dialogs->scripts << [](QDialog& shown) {
+        auto& text = static_cast<TFText&>(shown);
+        text.EText->setText(QStringLiteral("Threadwright samplers, stitched with care"));
+        text.BOK->click();
+    };
     main->ButtonText->trigger();
     const ClipboardBuffer& buffer = main->selection().buffer();
     ASSERT_GT(buffer.width(), size.width()) << "the text is wider than the design";

@@ -1,8 +1,7 @@
 #pragma once
-#include "editing/forms/TFText.h"
 #include "shell/forms/MainDialogs.h"
-#include <QLineEdit>
-#include <QPushButton>
+#include <QDialog>
+#include <functional>
 #include <QStringList>
 
 // Answers the main window's dialogs from queues filled by the test and records what was shown.
@@ -15,7 +14,9 @@ public:
     QList<int> modes;           // for chooseApplicationMode(); cancelled when empty
     QList<NewDesignChoice> newDesigns; // for chooseNewDesign(); cancelled when empty
     QList<InsertChoice> insertions;    // for chooseInsertion(); cancelled when empty
-    QStringList texts;                 // typed into the text dialog, then OK; cancelled when empty
+    // For runDialog(): each acts on the dialog shown, as a user would (typing, then OK);
+    // cancelled when empty.
+    QList<std::function<void(QDialog&)>> scripts;
     QStringList asked;
     QStringList informed;
     QStringList warned;
@@ -55,14 +56,13 @@ public:
         choice = insertions.takeFirst();
         return true;
     }
-    // OK runs the dialog's own checks (auto-enlarge), which may keep it open: not confirmed.
-    bool runText(TFText& dialog) override
+    // A dialog's OK runs its own checks, which may keep it open: then it was not accepted.
+    bool runDialog(QDialog& dialog) override
     {
-        if (texts.isEmpty())
+        if (scripts.isEmpty())
             return false;
         dialog.setResult(QDialog::Rejected);
-        dialog.EText->setText(texts.takeFirst());
-        dialog.BOK->click();
+        scripts.takeFirst()(dialog);
         return dialog.result() == QDialog::Accepted;
     }
 };
