@@ -68,3 +68,61 @@ Status ConversionGeometry::checkDesignSize(const QSize& size)
         {QString::number(size.width()), QString::number(size.height()), QString::number(DesignLimits::kMaxSide),
             QString::number(DesignLimits::kMaxCells)});
 }
+
+double ConversionGeometry::fitZoom(const QSize& picture, const QSize& viewport)
+{
+    if (picture.isEmpty() || viewport.isEmpty())
+        return 1.0;
+    if (viewport.width() >= picture.width() && viewport.height() > picture.height())
+        return 1.0;
+    const double zoom = std::min(double(viewport.width()) / picture.width(), double(viewport.height()) / picture.height());
+    return std::clamp(zoom, kMinZoom, 1.0);
+}
+
+QSize ConversionGeometry::zoomedSize(const QSize& picture, double zoom)
+{
+    return QSize(std::max(1, rnd(picture.width() * zoom)), std::max(1, rnd(picture.height() * zoom)));
+}
+
+namespace {
+// A move keeps the frame's size and puts it back on the bitmap where it left it.
+QRectF keptOnView(QRectF r, const QPointF& o, const QSizeF& view)
+{
+    const double w = std::min(r.width(), view.width());
+    const double h = std::min(r.height(), view.height());
+    const double left = std::clamp(r.left(), o.x(), o.x() + view.width() - w);
+    const double top = std::clamp(r.top(), o.y(), o.y() + view.height() - h);
+    return QRectF(left, top, w, h);
+}
+} // namespace
+
+QRectF ConversionGeometry::RubberResize(TDragKind kind, const QRectF& old, const QRectF& proposed, const QPointF& offset,
+    const QSizeF& view, double zoom)
+{
+    if (kind == dkMove)
+        return keptOnView(QRectF(proposed.topLeft(), old.size()), offset, view);
+    double L = dragsLeft(kind) ? std::max(proposed.left(), offset.x()) : old.left();
+    double T = dragsTop(kind) ? std::max(proposed.top(), offset.y()) : old.top();
+    double R = dragsRight(kind) ? std::min(proposed.right(), offset.x() + view.width()) : old.right();
+    double B = dragsBottom(kind) ? std::min(proposed.bottom(), offset.y() + view.height()) : old.bottom();
+    // Two picture pixels a side at least: a thinner crop has no proportions to keep.
+    const double least = 2.0 * zoom;
+    if (R - L < least || B - T < least)
+        return old;
+    return QRectF(QPointF(L, T), QPointF(R, B));
+}
+
+QRectF ConversionGeometry::selectionFromFrame(const QRectF& frame, const QPointF& offset, double zoom, const QSize& picture)
+{
+    const double left = std::max(0.0, (frame.left() - offset.x()) / zoom);
+    const double top = std::max(0.0, (frame.top() - offset.y()) / zoom);
+    const double right = std::min(double(picture.width()), (frame.right() - offset.x()) / zoom);
+    const double bottom = std::min(double(picture.height()), (frame.bottom() - offset.y()) / zoom);
+    return QRectF(QPointF(float(left), float(top)), QPointF(float(right), float(bottom)));
+}
+
+QRectF ConversionGeometry::frameFromSelection(const QRectF& SelectionRect, const QPointF& offset, double zoom)
+{
+    return QRectF(SelectionRect.left() * zoom + offset.x(), SelectionRect.top() * zoom + offset.y(),
+        SelectionRect.width() * zoom, SelectionRect.height() * zoom);
+}

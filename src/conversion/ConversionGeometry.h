@@ -1,4 +1,5 @@
 #pragma once
+#include "editing/RubberResize.h"
 #include "imaging/TBitmap32.h"
 #include "model/Status.h"
 #include <QRect>
@@ -28,6 +29,26 @@ QSize stitchSize(const QSize& adjusted, int S);
 // one; never a side of 0, however thin the picture.
 constexpr int kShadowSide = 1000;
 QSize shadowSize(const QSize& adjusted);
+
+// The zoom of the crop page's view: 1 when the picture fits the viewport, otherwise the scale
+// that fits it, never below the zoom slider's 0.10.
+constexpr double kMinZoom = 0.10;
+double fitZoom(const QSize& picture, const QSize& viewport);
+
+// The view bitmap of the crop page at a zoom: rnd of each side, at least one pixel.
+QSize zoomedSize(const QSize& picture, double zoom);
+
+// The crop frame's correction while it is dragged (view pixels): a moved frame keeps its size
+// and stays on the view bitmap of `view` pixels at `offset`; a dragged edge stops at the bitmap's
+// edge. A frame smaller than two picture pixels a side, or turned inside out, keeps `old`.
+QRectF RubberResize(TDragKind kind, const QRectF& old, const QRectF& proposed, const QPointF& offset,
+    const QSizeF& view, double zoom);
+
+// The crop in picture pixels of a frame in view pixels, inside the picture.
+QRectF selectionFromFrame(const QRectF& frame, const QPointF& offset, double zoom, const QSize& picture);
+
+// The crop frame in view pixels of a crop in picture pixels.
+QRectF frameFromSelection(const QRectF& SelectionRect, const QPointF& offset, double zoom);
 
 // Refuses a size that is not a design size (a side of 0, or beyond the design limits).
 Status checkDesignSize(const QSize& size);

@@ -84,3 +84,58 @@ TEST(ConversionGeometryTest, ShadowKeepsAtMostAThousandPixelsAndNeverASideOfZero
     for (const auto& c : cases)
         EXPECT_EQ(ConversionGeometry::shadowSize(c.adjusted), c.shadow) << c.adjusted.width() << " x " << c.adjusted.height();
 }
+
+TEST(ConversionGeometryTest, CropViewZoomFitsThePictureBetweenATenthAndOne)
+{
+    struct Case
+    {
+        QSize picture, viewport;
+        double zoom;
+    };
+    const Case cases[] = {
+        {{300, 200}, {600, 450}, 1.00},     // small: shown as it is
+        {{600, 450}, {600, 450}, 1.00},     // as wide as the view, lower
+        {{1200, 450}, {600, 450}, 0.50},    // twice as wide
+        {{600, 900}, {600, 450}, 0.50},     // twice as high
+        {{12000, 9000}, {600, 450}, 0.10},  // twenty times the view
+        {{60000, 45000}, {600, 450}, 0.10}, // the slider stops at 0.10
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(ConversionGeometry::fitZoom(c.picture, c.viewport), c.zoom) << c.picture.width();
+    EXPECT_EQ(ConversionGeometry::zoomedSize({1001, 3}, 0.10), QSize(100, 1));
+}
+
+TEST(ConversionGeometryTest, CropFrameMovesKeepTheirSizeAndEdgesStopAtThePicture)
+{
+    using ConversionGeometry::RubberResize;
+    const QRectF old(20, 20, 40, 30);
+    const QSizeF view(200, 100);
+    const QPointF origin(0, 0);
+    struct Case
+    {
+        TDragKind kind;
+        QRectF proposed, expected;
+    };
+    const Case cases[] = {
+        {dkMove, QRectF(-15, 20, 40, 30), QRectF(0, 20, 40, 30)},         // past the left edge
+        {dkMove, QRectF(190, 20, 40, 30), QRectF(160, 20, 40, 30)},       // past the right edge
+        {dkMove, QRectF(30, -5, 40, 30), QRectF(30, 0, 40, 30)},          // past the top
+        {dkMove, QRectF(30, 95, 40, 30), QRectF(30, 70, 40, 30)},         // past the bottom
+        {dkLeft, QRectF(-10, 20, 70, 30), QRectF(0, 20, 60, 30)},         // edge stops at the picture
+        {dkBottomRight, QRectF(20, 20, 400, 400), QRectF(20, 20, 180, 80)}, // corner stops at both
+        {dkRight, QRectF(20, 20, 1, 30), old},                              // thinner than 2 pixels
+        {dkTop, QRectF(20, 80, 40, -30), old},                              // turned inside out
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RubberResize(c.kind, old, c.proposed, origin, view, 1.0), c.expected) << int(c.kind);
+    // At zoom 0.5 two picture pixels are one view pixel.
+    EXPECT_EQ(RubberResize(dkRight, old, QRectF(20, 20, 1, 30), origin, view, 0.5), QRectF(20, 20, 1, 30));
+}
+
+TEST(ConversionGeometryTest, CropFrameAndSelectionConvertBothWaysInsideThePicture)
+{
+    const QRectF frame(10, 5, 30, 20);
+    const QRectF selection = ConversionGeometry::selectionFromFrame(frame, {}, 0.5, QSize(70, 100));
+    EXPECT_EQ(selection, QRectF(20, 10, 50, 40)); // the right edge stays on the picture
+    EXPECT_EQ(ConversionGeometry::frameFromSelection(selection, {}, 0.5), QRectF(10, 5, 25, 20));
+}

@@ -11,6 +11,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+namespace {
+constexpr int kHelpContext = 3300;
+}
+
 TFNewImage::TFNewImage(QWidget* parent)
     : QDialog(parent)
     , Edit1(new QSpinBox(this))
@@ -40,7 +44,13 @@ TFNewImage::TFNewImage(QWidget* parent)
     form->addRow(charactersLabel, ComboCharacters);
     form->addRow(RStitches);
     form->addRow(RKnitting);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    BHelp = buttons->button(QDialogButtonBox::Help);
+    BHelp->setObjectName(QStringLiteral("BHelp"));
+    connect(BHelp, &QPushButton::clicked, this, [this] {
+        if (showHelp)
+            showHelp(kHelpContext);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
@@ -50,7 +60,7 @@ TFNewImage::TFNewImage(QWidget* parent)
         {heightLabel, TRANSLATABLE("Height")}, {paletteLabel, TRANSLATABLE("Palette")},
         {charactersLabel, TRANSLATABLE("Characters")}, {RStitches, TRANSLATABLE("Cross Stitch")},
         {RKnitting, TRANSLATABLE("Knitting")}, {buttons->button(QDialogButtonBox::Ok), TRANSLATABLE("OK")},
-        {buttons->button(QDialogButtonBox::Cancel), TRANSLATABLE("Cancel")}};
+        {buttons->button(QDialogButtonBox::Cancel), TRANSLATABLE("Cancel")}, {BHelp, TRANSLATABLE("Help")}};
     translate({});
 }
 

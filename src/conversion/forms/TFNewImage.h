@@ -3,6 +3,7 @@
 #include <functional>
 
 class QComboBox;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
@@ -24,6 +25,9 @@ public:
     QComboBox* ComboCharacters;
     QRadioButton* RStitches;
     QRadioButton* RKnitting;
+    QPushButton* BHelp;
+    // Opens the help at a topic; the dialog's own topic is 3300.
+    std::function<void(int topic)> showHelp;
 
 protected:
     void accept() override;

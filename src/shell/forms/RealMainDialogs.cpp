@@ -51,6 +51,7 @@ bool RealMainDialogs::chooseNewDesign(NewDesignChoice& choice)
 {
     TFNewImage dialog(&m_main);
     dialog.translate([this](const QString& t) { return m_main.translate(t); });
+    dialog.showHelp = [this](int topic) { m_main.showHelp(topic); };
     dialog.prepare(choice.palettes, choice.palette, choice.symbolSets, choice.characters, choice.knitting);
     if (dialog.exec() != QDialog::Accepted)
         return false;

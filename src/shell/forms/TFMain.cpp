@@ -118,11 +118,6 @@ void TFMain::updateStatusPanels()
     StatusBarPanels[3]->setText(translate(TRANSLATABLE("Colors used")) + QStringLiteral(": %1 (%2)").arg(doc.usedColors()).arg(characters));
 }
 
-void TFMain::notAvailableYet()
-{
-    m_dialogs->inform(translate(TRANSLATABLE("This command is not available yet.")));
-}
-
 void TFMain::showMessages(const QStringList& messages)
 {
     if (!messages.isEmpty())

@@ -45,6 +45,7 @@ class TFCharacters;
 class TFChangeCharacter;
 class TFText;
 class TFLibrary;
+class TFWizzard;
 class TFLibraryAdd;
 class TFRhodesEditor;
 class TColorPanel;
@@ -99,6 +100,9 @@ public:
     void MenuSaveAsClick();
     void MenuExportOXSClick();
     void MenuNewClick();
+    // Convert Picture to Template: a picture through the wizard into a new design.
+    void Open1Click();
+    TFWizzard* wizard() const { return FWizzard; }
     void MRUItemClick(int index);
     // The one way into the help: the help window at a dialog's topic (0: the contents).
     void showHelp(int topic);
@@ -286,7 +290,6 @@ private:
     void ButtonPaletteClick(bool down);
     QAction* toolAction(const QString& name, const QString& icon, TMode toolMode);
     QAction* plainAction(const QString& name, const QString& icon = QString());
-    void notAvailableYet();
     void rebuildReopenMenu();
     void updateStatusPanels();
     QString openFilter();
@@ -336,6 +339,7 @@ private:
     TFChangeCharacter* FChangeCharacter = nullptr;
     TFText* FText = nullptr;
     TFLibrary* FLibrary = nullptr;
+    TFWizzard* FWizzard = nullptr;
     TFLibraryAdd* FLibraryAdd = nullptr;
     // Made on first use. The help window belongs to the window it was opened from last, so a
     // modal dialog does not block it.

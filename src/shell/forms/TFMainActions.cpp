@@ -129,8 +129,7 @@ void TFMain::createMenus()
     connect(MenuViewBoth, &QAction::triggered, this, [this] { setVisibility(true, true); });
     // Opening "Pro" re-applies the drawing colour, which refreshes "Change character ...".
     connect(MenuPro, &QMenu::aboutToShow, this, [this] { m_design->stitch.setDrawcolor(m_design->stitch.drawcolor()); });
-    for (QAction* later : {MenuPicture})
-        connect(later, &QAction::triggered, this, &TFMain::notAvailableYet);
+    connect(MenuPicture, &QAction::triggered, this, &TFMain::Open1Click);
     connect(MenuPrint, &QAction::triggered, this, &TFMain::MenuPrintClick);
     connect(MenuNewPalette, &QAction::triggered, this, &TFMain::MenuNewPaletteClick);
     connect(MenuEditPalette, &QAction::triggered, this, &TFMain::MenuEditPaletteClick);

@@ -1,0 +1,171 @@
+// The conversion wizard driven as a user would, through "Convert Picture to Template" of the real
+// main window: the pages, their buttons, and a design equal to the one the conversion makes
+// directly with the same choices.
+#include "conversion/PictureConversion.h"
+#include "conversion/forms/TFWizzard.h"
+#include "model/Design.h"
+#include "shell/forms/TFMain.h"
+#include "support/ui/ScriptedDialogs.h"
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+class TFWizzardTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        main = std::make_unique<TFMain>();
+        auto owned = std::make_unique<ScriptedDialogs>();
+        dialogs = owned.get();
+        main->setDialogs(std::move(owned));
+        main->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
+        picturePath = dir.filePath(QStringLiteral("garden.png"));
+        ASSERT_TRUE(gradient().save(picturePath));
+    }
+
+    // 90 x 60 pixels of many colours.
+    static QImage gradient()
+    {
+        QImage image(90, 60, QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb(x * 2, y * 4, (x * y) % 256));
+        }
+        return image;
+    }
+
+    // Converts the picture with `script` acting on the wizard while it is shown.
+    void convert(const std::function<void(TFWizzard&)>& script)
+    {
+        dialogs->openNames << picturePath;
+        dialogs->scripts << [script](QDialog& dialog) { script(static_cast<TFWizzard&>(dialog)); };
+        main->MenuPicture->trigger();
+    }
+
+    static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    QTemporaryDir dir;
+    QString picturePath;
+    std::unique_ptr<TFMain> main;
+    ScriptedDialogs* dialogs = nullptr;
+};
+} // namespace
+
+TEST_F(TFWizzardTest, WalkThroughTheFourPagesGivesTheDesignOfTheDirectConversion)
+{
+    QList<int> topics;
+    QImage shownResult;
+    ConversionChoices choices;
+    convert([&](TFWizzard& w) {
+        w.showHelp = [&](int topic) { topics << topic; };
+        for (int step = 1; step <= 4; ++step) {
+            EXPECT_EQ(w.Step(), step);
+            EXPECT_EQ(w.BPrev->isEnabled(), step != 1) << step;
+            EXPECT_EQ(w.BGhostOnly->isEnabled(), step == 4) << step;
+            click(w.BHelp);
+            if (step == 3) {
+                EXPECT_EQ(w.LSize->text(), QStringLiteral("90 x 60"));
+                w.EWidth->setValue(40);
+                click(w.Button1);
+                EXPECT_EQ(w.LNewSize->text(), QStringLiteral("40 x 27"));
+            }
+            if (step < 4)
+                click(w.BNext);
+        }
+        EXPECT_EQ(w.BNext->text(), QStringLiteral("Finish"));
+        EXPECT_TRUE(w.BNext->isEnabled());
+        choices.maxSize = 40;
+        choices.palette = w.ComboPalettes->currentText();
+        choices.symbols = w.ComboSymbols->currentText();
+        shownResult = w.conversion().ImageFinal.image();
+        click(w.BNext);
+    });
+    EXPECT_EQ(topics, (QList<int>{5100, 5200, 5300, 5400}));
+    EXPECT_TRUE(dialogs->warned.isEmpty()) << dialogs->warned.join(QLatin1Char('\n')).toStdString();
+
+    TStitch& doc = main->design().stitch;
+    TBitmap32 picture;
+    picture.image() = gradient();
+    PictureConversion direct(doc);
+    ASSERT_TRUE(direct.run(picture, choices));
+    EXPECT_EQ(shownResult, direct.ImageFinal.image());
+    EXPECT_EQ(main->design().width(), 40);
+    EXPECT_EQ(main->design().height(), 27);
+    EXPECT_EQ(doc.usedColors(), int(direct.matching.ReducedPaletteDic.size()));
+    EXPECT_EQ(doc.Colors.size(), doc.palette(choices.palette)->size());
+    EXPECT_EQ(doc.filename(), dir.filePath(QStringLiteral("garden.qmk")));
+    EXPECT_FALSE(doc.fileSaved());
+    EXPECT_FALSE(main->design().shadowPicture.isNull());
+    EXPECT_TRUE(main->showGhostLayer());
+}
+
+TEST_F(TFWizzardTest, NewSizeChosenAfterGoingBackShowsOnTheColourPage)
+{
+    convert([&](TFWizzard& w) {
+        for (int i = 0; i < 3; ++i)
+            click(w.BNext);
+        ASSERT_EQ(w.Step(), 4);
+        EXPECT_EQ(w.conversion().ImageFinal.width(), 90); // the picture's own size, at most 100
+        click(w.BPrev);
+        w.EWidth->setValue(30);
+        click(w.Button1);
+        click(w.BNext);
+        EXPECT_EQ(w.conversion().ImageFinal.width(), 30);
+        EXPECT_EQ(w.conversion().ImageFinal.height(), 20);
+        click(w.BNext);
+    });
+    EXPECT_EQ(main->design().width(), 30);
+    EXPECT_EQ(main->design().height(), 20);
+}
+
+TEST_F(TFWizzardTest, EmptyTemplateHasNoStitchesAndKeepsThePictureAsShadow)
+{
+    convert([&](TFWizzard& w) {
+        for (int i = 0; i < 3; ++i)
+            click(w.BNext);
+        click(w.BGhostOnly);
+    });
+    EXPECT_EQ(main->design().width(), 90);
+    EXPECT_EQ(main->design().stitch.usedColors(), 0);
+    EXPECT_FALSE(main->design().shadowPicture.isNull());
+}
+
+TEST_F(TFWizzardTest, CancelOrAnUnreadablePictureLeavesTheOpenDesign)
+{
+    const Design* before = &main->design();
+    const QString name = before->stitch.filename();
+    convert([&](TFWizzard& w) {
+        click(w.BNext);
+        click(w.Button3);
+    });
+    EXPECT_EQ(&main->design(), before);
+    QFile junk(dir.filePath(QStringLiteral("junk.png")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    picturePath = junk.fileName();
+    convert([](TFWizzard&) { ADD_FAILURE() << "the wizard opened for a file that is no picture"; });
+    EXPECT_EQ(&main->design(), before);
+    EXPECT_EQ(main->design().stitch.filename(), name);
+    EXPECT_EQ(dialogs->warned.size(), 1);
+}
+
+TEST_F(TFWizzardTest, ColourCountTypedJustBeforeFinishIsTaken)
+{
+    convert([&](TFWizzard& w) {
+        for (int i = 0; i < 3; ++i)
+            click(w.BNext);
+        w.EditMaxColors->setValue(3);
+        click(w.BNext);
+    });
+    EXPECT_EQ(main->design().stitch.usedColors(), 3);
+}
