@@ -34,9 +34,31 @@ Status ConversionGeometry::cropPicture(const TBitmap32& PictureSource, const QRe
     return Status::ok();
 }
 
+namespace {
+QSize fitted(const QSize& adjusted, int S)
+{
+    const double q = double(adjusted.width()) / adjusted.height();
+    return 1 > q ? QSize(rnd(S * q), S) : QSize(S, rnd(S / q));
+}
+} // namespace
+
+// A longer side of 32767 alone would still allow 32767 x 32767 stitches: the largest S is the
+// one whose whole design fits the limits (a design grows with S, so halving finds it).
 int ConversionGeometry::maxSizeLimit(const QSize& adjusted)
 {
-    return std::min(std::max(adjusted.width(), adjusted.height()), DesignLimits::kMaxSide);
+    int high = std::min(std::max(adjusted.width(), adjusted.height()), DesignLimits::kMaxSide);
+    if (adjusted.isEmpty())
+        return high;
+    int low = 2;
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        const QSize size = fitted(adjusted, middle);
+        if (DesignLimits::sizeAllowed(std::max(1, size.width()), std::max(1, size.height())))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
 }
 
 QSize ConversionGeometry::stitchSize(const QSize& adjusted, int S)
@@ -44,10 +66,7 @@ QSize ConversionGeometry::stitchSize(const QSize& adjusted, int S)
     if (adjusted.isEmpty())
         return QSize(0, 0);
     S = std::min(std::max(S, 2), maxSizeLimit(adjusted));
-    const double q = double(adjusted.width()) / adjusted.height();
-    if (1 > q)
-        return QSize(rnd(S * q), S);
-    return QSize(S, rnd(S / q));
+    return fitted(adjusted, S);
 }
 
 QSize ConversionGeometry::shadowSize(const QSize& adjusted)

@@ -16,7 +16,8 @@ QRect cropRect(const QRectF& SelectionRect);
 // size and a whole-pixel offset takes every pixel unchanged, so this is a plain copy.)
 Status cropPicture(const TBitmap32& PictureSource, const QRect& crop, TBitmap32& preAdjustmentsBitmap);
 
-// The largest "Max width/height" for an adjusted picture: its longer side, at most 32767.
+// The largest "Max width/height" for an adjusted picture: at most its longer side, and no more
+// than the largest S whose design fits the design limits.
 int maxSizeLimit(const QSize& adjusted);
 
 // Fits the adjusted picture into an S x S square keeping its proportions: with q = width /

@@ -1,4 +1,5 @@
 #include "conversion/ConversionGeometry.h"
+#include "model/DesignLimits.h"
 #include <gtest/gtest.h>
 
 TEST(ConversionGeometryTest, SizeRuleFitsIntoASquareKeepingProportions)
@@ -138,4 +139,14 @@ TEST(ConversionGeometryTest, CropFrameAndSelectionConvertBothWaysInsideThePictur
     const QRectF selection = ConversionGeometry::selectionFromFrame(frame, {}, 0.5, QSize(70, 100));
     EXPECT_EQ(selection, QRectF(20, 10, 50, 40)); // the right edge stays on the picture
     EXPECT_EQ(ConversionGeometry::frameFromSelection(selection, {}, 0.5), QRectF(10, 5, 25, 20));
+}
+
+TEST(ConversionGeometryTest, LargestSizeIsTheLargestDesignTheLimitsAllow)
+{
+    // A square of 32767 stitches a side would be 64 times the cells a design may hold.
+    EXPECT_EQ(ConversionGeometry::maxSizeLimit({40000, 40000}), 4096);
+    EXPECT_EQ(ConversionGeometry::stitchSize({40000, 40000}, 32767), QSize(4096, 4096));
+    const QSize wide = ConversionGeometry::stitchSize({40000, 20000}, 32767);
+    EXPECT_TRUE(DesignLimits::sizeAllowed(wide.width(), wide.height()));
+    EXPECT_FALSE(DesignLimits::sizeAllowed(wide.width() + 2, wide.height() + 1));
 }

@@ -1,5 +1,6 @@
 // The wizard's window: its four pages and the row of buttons below them.
 #include "conversion/forms/TFWizzard.h"
+#include "conversion/forms/TFDitheringProgress.h"
 #include "conversion/forms/WizardCropView.h"
 #include "model/DesignLimits.h"
 #include "model/Translatable.h"
@@ -55,7 +56,9 @@ TFWizzard::TFWizzard(QWidget* parent) : QDialog(parent)
     Pages->addWidget(colourPage());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Pages);
-    layout->addWidget(buttonRow());
+    m_buttons = buttonRow();
+    layout->addWidget(m_buttons);
+    FDitheringProgress = new TFDitheringProgress(this);
     connect(Timer1, &QTimer::timeout, this, &TFWizzard::Button1Click);
     connect(Timer2, &QTimer::timeout, this, &TFWizzard::Button2Click);
     connect(TimerLevel, &QTimer::timeout, this, &TFWizzard::GaugeBar1Change);

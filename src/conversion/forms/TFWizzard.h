@@ -13,6 +13,7 @@ class QSlider;
 class QSpinBox;
 class QStackedWidget;
 class QTimer;
+class TFDitheringProgress;
 class TStitch;
 class WizardCropView;
 
@@ -84,6 +85,7 @@ public:
     QTimer* Timer1;
     QTimer* Timer2;
     QTimer* TimerLevel;
+    TFDitheringProgress* FDitheringProgress;
 
 private:
     QWidget* cropPage();
@@ -100,6 +102,8 @@ private:
     // to the user. False when the step failed.
     bool attempt(const std::function<Status()>& step);
     void finish();
+    // The progress window when the result is dithered (a pass long enough to need one).
+    ConversionProgress* progress();
 
     TStitch* m_doc = nullptr;
     const TBitmap32* PictureSource = nullptr;
@@ -109,4 +113,6 @@ private:
     QRectF SelectionRect;
     QList<QPair<QObject*, QString>> m_captions;
     std::function<QString(const QString&)> m_translate;
+    QWidget* m_buttons = nullptr;
+    bool m_busy = false;
 };

@@ -2,6 +2,7 @@
 // numbers all come from PictureConversion; these handlers read the controls and show rasters.
 #include "conversion/ConversionGeometry.h"
 #include "conversion/PictureLoader.h"
+#include "conversion/forms/TFDitheringProgress.h"
 #include "conversion/forms/TFWizzard.h"
 #include "conversion/forms/WizardCropView.h"
 #include "imaging/KernelResampler.h"
@@ -117,6 +118,12 @@ void TFWizzard::RubberResize(TDragKind kind, const QRectF& proposed)
 
 bool TFWizzard::attempt(const std::function<Status()>& step)
 {
+    // A pass that lets window messages run must not start a second one inside it.
+    if (m_busy)
+        return false;
+    m_busy = true;
+    Pages->setEnabled(false);
+    m_buttons->setEnabled(false);
     Status status = Status::ok();
     try {
         const BusyCursor busy;
@@ -124,6 +131,10 @@ bool TFWizzard::attempt(const std::function<Status()>& step)
     } catch (const std::bad_alloc&) {
         status = PictureLoader::outOfMemory();
     }
+    FDitheringProgress->end();
+    Pages->setEnabled(true);
+    m_buttons->setEnabled(true);
+    m_busy = false;
     if (!status && warn)
         warn(status.text(m_translate));
     return bool(status);
@@ -212,7 +223,7 @@ void TFWizzard::ComboPalettesChange()
     m_conversion->setDithering(DitherMethod(std::max(0, ComboBoxDithering->currentIndex())), GaugeBar1->value());
     const bool matched = attempt([this] {
         const Status chosen = m_conversion->choosePalette(ComboPalettes->currentText(), ComboSymbols->currentText());
-        return chosen ? m_conversion->setUsedColors(std::nullopt) : chosen;
+        return chosen ? m_conversion->setUsedColors(std::nullopt, progress()) : chosen;
     });
     BNext->setEnabled(m_conversion->PaletteMatched);
     if (!matched)
@@ -230,7 +241,7 @@ void TFWizzard::Button2Click()
     Timer2->stop();
     if (FStep != 4 || !m_conversion->PaletteMatched)
         return;
-    if (attempt([this] { return m_conversion->setUsedColors(EditMaxColors->value()); }))
+    if (attempt([this] { return m_conversion->setUsedColors(EditMaxColors->value(), progress()); }))
         showPicture(ImageFinal, m_conversion->ImageFinal);
 }
 
@@ -245,7 +256,7 @@ void TFWizzard::GaugeBar1Change()
     if (FStep != 4 || !m_conversion->PaletteMatched)
         return;
     m_conversion->setDithering(DitherMethod(std::max(0, ComboBoxDithering->currentIndex())), GaugeBar1->value());
-    if (attempt([this] { return m_conversion->recompute(); }))
+    if (attempt([this] { return m_conversion->recompute(progress()); }))
         showPicture(ImageFinal, m_conversion->ImageFinal);
 }
 
@@ -296,4 +307,11 @@ void TFWizzard::BHelpClick()
 {
     if (showHelp)
         showHelp(kHelpFirstStep + (std::max(FStep, 1) - 1) * 100);
+}
+
+ConversionProgress* TFWizzard::progress()
+{
+    if (ComboBoxDithering->currentIndex() <= 0)
+        return nullptr;
+    return FDitheringProgress;
 }

@@ -2,6 +2,7 @@
 // main window: the pages, their buttons, and a design equal to the one the conversion makes
 // directly with the same choices.
 #include "conversion/PictureConversion.h"
+#include "conversion/forms/TFDitheringProgress.h"
 #include "conversion/forms/TFWizzard.h"
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
@@ -9,7 +10,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -168,4 +171,30 @@ TEST_F(TFWizzardTest, ColourCountTypedJustBeforeFinishIsTaken)
         click(w.BNext);
     });
     EXPECT_EQ(main->design().stitch.usedColors(), 3);
+}
+
+TEST_F(TFWizzardTest, DitheredResultEqualsTheDirectConversionAndShowsItsProgress)
+{
+    QImage shownResult;
+    ConversionChoices choices;
+    choices.dithering = DitherMethod::FloydSteinberg;
+    choices.ditherLevel = 40;
+    convert([&](TFWizzard& w) {
+        for (int i = 0; i < 3; ++i)
+            click(w.BNext);
+        w.GaugeBar1->setValue(40);
+        w.ComboBoxDithering->setCurrentIndex(1);
+        w.ComboBoxDitheringChange();
+        EXPECT_GT(w.FDitheringProgress->ProgressBar1->value(), 0);
+        EXPECT_FALSE(w.FDitheringProgress->isVisible());
+        choices.palette = w.ComboPalettes->currentText();
+        choices.symbols = w.ComboSymbols->currentText();
+        shownResult = w.conversion().ImageFinal.image();
+        click(w.BNext);
+    });
+    TBitmap32 picture;
+    picture.image() = gradient();
+    PictureConversion direct(main->design().stitch);
+    ASSERT_TRUE(direct.run(picture, choices));
+    EXPECT_EQ(shownResult, direct.ImageFinal.image());
 }
