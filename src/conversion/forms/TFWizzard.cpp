@@ -96,11 +96,13 @@ QWidget* TFWizzard::adjustmentPage()
 {
     auto* page = new QWidget;
     Brightness = slider(Qt::Vertical, -255, 255, 0, 20, page);
-    Brightness->setSingleStep(10);
-    Brightness->setObjectName(QStringLiteral("Brightness"));
     Contrast = slider(Qt::Vertical, 0, 255, 0, 20, page);
-    Contrast->setSingleStep(10);
+    Brightness->setObjectName(QStringLiteral("Brightness"));
     Contrast->setObjectName(QStringLiteral("Contrast"));
+    for (QSlider* s : {Brightness, Contrast}) {
+        s->setSingleStep(10);
+        connect(s, &QSlider::valueChanged, this, &TFWizzard::BrightnessChange);
+    }
     Button5 = new QPushButton(page);
     ImageAdjustment = pictureView(page);
     auto* brightnessLabel = new QLabel(page);
@@ -117,8 +119,6 @@ QWidget* TFWizzard::adjustmentPage()
     m_captions << qMakePair(static_cast<QObject*>(brightnessLabel), QString(TRANSLATABLE("Brightness")))
                << qMakePair(static_cast<QObject*>(contrastLabel), QString(TRANSLATABLE("Contrast")))
                << qMakePair(static_cast<QObject*>(Button5), QString(TRANSLATABLE("Reset to default")));
-    connect(Brightness, &QSlider::valueChanged, this, &TFWizzard::BrightnessChange);
-    connect(Contrast, &QSlider::valueChanged, this, &TFWizzard::BrightnessChange);
     connect(Button5, &QPushButton::clicked, this, &TFWizzard::Button5Click);
     return page;
 }
