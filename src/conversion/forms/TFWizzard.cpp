@@ -68,6 +68,13 @@ TFWizzard::TFWizzard(QWidget* parent) : QDialog(parent)
 
 TFWizzard::~TFWizzard() = default;
 
+void TFWizzard::done(int result)
+{
+    for (QTimer* timer : {Timer1, Timer2, TimerLevel})
+        timer->stop();
+    QDialog::done(result);
+}
+
 QWidget* TFWizzard::cropPage()
 {
     auto* page = new QWidget;

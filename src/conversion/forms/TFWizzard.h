@@ -87,6 +87,10 @@ public:
     QTimer* TimerLevel;
     TFDitheringProgress* FDitheringProgress;
 
+protected:
+    // Every way out stops the delays: none may run a step after the run has ended.
+    void done(int result) override;
+
 private:
     QWidget* cropPage();
     QWidget* adjustmentPage();
