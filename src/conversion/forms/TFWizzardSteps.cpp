@@ -146,8 +146,12 @@ void TFWizzard::showPicture(QLabel* view, const TBitmap32& raster)
         view->clear();
         return;
     }
+    // Stitch pixels carry alpha 0: shown as they are, the result would be fully transparent.
+    QImage opaque = raster.image().copy();
+    opaque.reinterpretAsFormat(QImage::Format_RGB32);
     // Small rasters are shown enlarged with their pixels kept square and sharp.
-    const QImage shown = raster.image().scaled(view->size(), Qt::KeepAspectRatio, Qt::FastTransformation);
+    const QImage shown = opaque.convertToFormat(QImage::Format_RGB888)
+                             .scaled(view->size(), Qt::KeepAspectRatio, Qt::FastTransformation);
     view->setPixmap(QPixmap::fromImage(shown));
 }
 

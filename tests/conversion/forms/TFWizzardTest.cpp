@@ -109,6 +109,11 @@ TEST_F(TFWizzardTest, WalkThroughTheFourPagesGivesTheDesignOfTheDirectConversion
         EXPECT_TRUE(w.BNext->isEnabled());
         choices.maxSize = 40;
         EXPECT_EQ(w.conversion().ImageFinal.image(), direct(choices, w));
+        // The result is shown in its colours (stitch pixels carry alpha 0 in the raster).
+        const QImage shown = w.ImageFinal->pixmap().toImage();
+        const QColor top = shown.pixelColor(shown.width() / 2, shown.height() / 2);
+        EXPECT_EQ(top.alpha(), 255);
+        EXPECT_EQ(top.rgb() & 0xFFFFFF, w.conversion().ImageFinal.image().pixel(20, 13) & 0xFFFFFF);
         palette = w.ComboPalettes->currentText();
         click(w.BNext);
     });
