@@ -189,39 +189,39 @@ TEST_F(TFWizzardTest, ColourCountTypedJustBeforeFinishIsTaken)
     EXPECT_EQ(main->design().stitch.usedColors(), 3);
 }
 
-TEST_F(TFWizzardTest, DitheredResultEqualsTheDirectConversionAndShowsItsProgress)
+// The level applies on release of the slider, or once keys that moved it pause; either way the
+// dithered result is the direct conversion's, with its progress shown while it runs.
+TEST_F(TFWizzardTest, DitheredResultEqualsTheDirectConversion)
 {
-    ConversionChoices choices;
-    choices.dithering = DitherMethod::FloydSteinberg;
-    choices.ditherLevel = 40;
-    convert([&](TFWizzard& w) {
-        toColourPage(w);
-        w.GaugeBar1->setValue(40);
-        w.ComboBoxDithering->setCurrentIndex(1);
-        w.ComboBoxDitheringChange();
-        EXPECT_GT(w.FDitheringProgress->ProgressBar1->value(), 0);
-        EXPECT_FALSE(w.FDitheringProgress->isVisible());
-        EXPECT_EQ(w.conversion().ImageFinal.image(), direct(choices, w));
-        click(w.Button3);
-    });
-}
-
-TEST_F(TFWizzardTest, LevelMovedByKeysAppliesOnceTheKeysPause)
-{
-    ConversionChoices choices;
-    choices.dithering = DitherMethod::Stucki;
-    choices.ditherLevel = 100;
-    convert([&](TFWizzard& w) {
-        toColourPage(w);
-        w.ComboBoxDithering->setCurrentIndex(3);
-        w.ComboBoxDitheringChange();
-        QTest::keyClick(w.GaugeBar1, Qt::Key_End);
-        EXPECT_EQ(w.GaugeBar1->value(), 100);
-        EXPECT_TRUE(w.TimerLevel->isActive());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.TimerLevel->isActive(); }, 5000));
-        EXPECT_EQ(w.conversion().ImageFinal.image(), direct(choices, w));
-        click(w.Button3);
-    });
+    struct Case
+    {
+        DitherMethod method;
+        int level;
+        bool byKeys;
+    };
+    for (const Case c : {Case{DitherMethod::FloydSteinberg, 40, false}, Case{DitherMethod::Stucki, 100, true}}) {
+        ConversionChoices choices;
+        choices.dithering = c.method;
+        choices.ditherLevel = c.level;
+        convert([&](TFWizzard& w) {
+            toColourPage(w);
+            w.ComboBoxDithering->setCurrentIndex(int(c.method));
+            if (c.byKeys) {
+                w.ComboBoxDitheringChange();
+                QTest::keyClick(w.GaugeBar1, Qt::Key_End);
+                EXPECT_TRUE(w.TimerLevel->isActive());
+                EXPECT_TRUE(QTest::qWaitFor([&] { return !w.TimerLevel->isActive(); }, 5000));
+            } else {
+                w.GaugeBar1->setValue(c.level);
+                w.ComboBoxDitheringChange();
+            }
+            EXPECT_EQ(w.GaugeBar1->value(), c.level);
+            EXPECT_GT(w.FDitheringProgress->ProgressBar1->value(), 0);
+            EXPECT_FALSE(w.FDitheringProgress->isVisible());
+            EXPECT_EQ(w.conversion().ImageFinal.image(), direct(choices, w)) << c.level;
+            click(w.Button3);
+        });
+    }
 }
 
 TEST_F(TFWizzardTest, DraggingTheCropFrameCropsThePictureAndMovesStopAtItsEdges)
