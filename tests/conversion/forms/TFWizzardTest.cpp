@@ -7,7 +7,7 @@
 #include "conversion/forms/WizardCropView.h"
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
-#include "support/ui/ScriptedDialogs.h"
+#include "support/ui/ScriptedMain.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -28,9 +28,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         main = std::make_unique<TFMain>();
-        auto owned = std::make_unique<ScriptedDialogs>();
-        dialogs = owned.get();
-        main->setDialogs(std::move(owned));
+        dialogs = installScriptedDialogs(*main);
         main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         picturePath = dir.filePath(QStringLiteral("garden.png"));
