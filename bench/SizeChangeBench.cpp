@@ -43,14 +43,15 @@ Design& sizedDesign()
 }
 
 // Each iteration times the change (or its undo) alone; the other half puts the design back.
-void InsertColumns(benchmark::State& state)
+template <typename Change>
+void changeOrUndo(benchmark::State& state, Change change, const char* label)
 {
     Design& d = sizedDesign();
     const bool timeUndo = state.range(0) != 0;
     for (auto _ : state) {
         if (timeUndo)
             state.PauseTiming();
-        HistoryFactories::actionInsert(d, 500, itColumn, 10);
+        change(d);
         if (timeUndo)
             state.ResumeTiming();
         else
@@ -59,26 +60,19 @@ void InsertColumns(benchmark::State& state)
         if (!timeUndo)
             state.ResumeTiming();
     }
-    state.SetLabel(timeUndo ? "undo" : "insert");
+    state.SetLabel(timeUndo ? "undo" : label);
+}
+
+void InsertColumns(benchmark::State& state)
+{
+    changeOrUndo(state, [](Design& d) { HistoryFactories::actionInsert(d, 500, itColumn, 10); }, "insert");
 }
 
 void RemoveColumns(benchmark::State& state)
 {
-    Design& d = sizedDesign();
-    const bool timeUndo = state.range(0) != 0;
-    for (auto _ : state) {
-        if (timeUndo)
-            state.PauseTiming();
-        HistoryFactories::actionChangeDimensions(d, LargeDesign::kSide - 100, LargeDesign::kSide);
-        if (timeUndo)
-            state.ResumeTiming();
-        else
-            state.PauseTiming();
-        d.History.Undo();
-        if (!timeUndo)
-            state.ResumeTiming();
-    }
-    state.SetLabel(timeUndo ? "undo" : "size change");
+    changeOrUndo(state,
+        [](Design& d) { HistoryFactories::actionChangeDimensions(d, LargeDesign::kSide - 100, LargeDesign::kSide); },
+        "size change");
 }
 
 void CopyBothLayers(benchmark::State& state)

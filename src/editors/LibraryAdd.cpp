@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QPainter>
 
+namespace {
+constexpr QRgb kOpaque = 0xFF000000u;
+}
+
 QRect LibraryAdd::rectangle(const Design& design, const std::optional<TRect>& selection)
 {
     const QRect whole(0, 0, design.width(), design.height());
@@ -19,23 +23,24 @@ QRect LibraryAdd::rectangle(const Design& design, const std::optional<TRect>& se
 QImage LibraryAdd::preview(const Design& design, const QRect& cells)
 {
     const TColor32 empty = design.stitch.BackGroundColor;
+    const QRgb background = empty | kOpaque;
     QImage picture(2 * cells.width(), 2 * cells.height(), QImage::Format_RGB32);
-    picture.fill(QColor::fromRgb(empty | 0xFF000000u));
     for (int y = 0; y < cells.height(); ++y) {
+        const TColor32* row = design.CrossLayer.constScanLine(cells.top() + y) + cells.left();
+        auto* top = reinterpret_cast<QRgb*>(picture.scanLine(2 * y));
+        auto* bottom = reinterpret_cast<QRgb*>(picture.scanLine(2 * y + 1));
         for (int x = 0; x < cells.width(); ++x) {
-            const TColor32 cell = design.CrossLayer.pixel(cells.left() + x, cells.top() + y);
-            if (cell != empty) {
-                for (int i = 0; i < 4; ++i)
-                    picture.setPixel(2 * x + i % 2, 2 * y + i / 2, cell | 0xFF000000u);
-            }
+            const QRgb c = row[x] == empty ? background : (row[x] | kOpaque);
+            top[2 * x] = top[2 * x + 1] = bottom[2 * x] = bottom[2 * x + 1] = c;
         }
     }
     const QPoint corner = 2 * cells.topLeft();
     for (int qy = 0; qy < 2 * cells.height(); ++qy) {
+        const TColor32* row = design.QuarterLayer.constScanLine(corner.y() + qy) + corner.x();
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(qy));
         for (int qx = 0; qx < 2 * cells.width(); ++qx) {
-            const TColor32 quarter = design.QuarterLayer.pixel(corner.x() + qx, corner.y() + qy);
-            if (quarter != empty)
-                picture.setPixel(qx, qy, quarter | 0xFF000000u);
+            if (row[qx] != empty)
+                line[qx] = row[qx] | kOpaque;
         }
     }
     // The back stitches' bounds include the rectangle's far edges: a stitch along the right or

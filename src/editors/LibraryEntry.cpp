@@ -1,14 +1,13 @@
 #include "editors/LibraryEntry.h"
 #include "editing/ClipboardBuffer.h"
+#include "editors/LibraryAdd.h"
 #include "files/QmkLoader.h"
 #include "imaging/ColorValues.h"
 #include "model/ColorDistance.h"
 #include <QFileInfo>
-#include <QPainter>
+#include <QSet>
 
 namespace {
-constexpr QRgb kOpaque = 0xFF000000u;
-
 // The colours an entry's stitches use, in the order they are met.
 QList<TColorRef> usedColors(const Design& d)
 {
@@ -84,7 +83,7 @@ Status LibraryEntry::load(const QString& fileName, std::unique_ptr<Design> fresh
     m_name = doc.Title.isEmpty() ? file : doc.Title;
     const QString description = doc.comment.join(QLatin1Char('\n'));
     m_description = description.isEmpty() ? libraryFolder + file : description;
-    drawPreview();
+    m_preview = LibraryAdd::preview(*m_design, QRect(0, 0, m_design->width(), m_design->height()));
     return read;
 }
 
@@ -96,36 +95,6 @@ void LibraryEntry::clear()
     m_preview = QImage();
     m_needsConversion = false;
     m_match.clear();
-}
-
-void LibraryEntry::drawPreview()
-{
-    const Design& d = *m_design;
-    const TColor32 empty = d.stitch.BackGroundColor;
-    const QRgb background = empty | kOpaque;
-    m_preview = QImage(2 * d.width(), 2 * d.height(), QImage::Format_RGB32);
-    for (int y = 0; y < d.height(); ++y) {
-        const TColor32* cells = d.CrossLayer.constScanLine(y);
-        auto* top = reinterpret_cast<QRgb*>(m_preview.scanLine(2 * y));
-        auto* bottom = reinterpret_cast<QRgb*>(m_preview.scanLine(2 * y + 1));
-        for (int x = 0; x < d.width(); ++x) {
-            const QRgb c = cells[x] == empty ? background : (cells[x] | kOpaque);
-            top[2 * x] = top[2 * x + 1] = bottom[2 * x] = bottom[2 * x + 1] = c;
-        }
-    }
-    for (int qy = 0; qy < d.QuarterLayer.height(); ++qy) {
-        const TColor32* quarters = d.QuarterLayer.constScanLine(qy);
-        auto* line = reinterpret_cast<QRgb*>(m_preview.scanLine(qy));
-        for (int qx = 0; qx < d.QuarterLayer.width(); ++qx) {
-            if (quarters[qx] != empty)
-                line[qx] = quarters[qx] | kOpaque;
-        }
-    }
-    QPainter painter(&m_preview);
-    for (const TBackStitch& s : d.BackStitchList) {
-        painter.setPen(QColor::fromRgb(rgbOf(s.Color)));
-        painter.drawLine(s.FromPoint, s.ToPoint);
-    }
 }
 
 void LibraryEntry::compareWith(const TStitch* open)

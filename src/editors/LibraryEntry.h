@@ -53,8 +53,6 @@ public:
     void fillBuffer(TColor32 openBackground, ClipboardBuffer& buffer) const;
 
 private:
-    void drawPreview();
-
     std::unique_ptr<Design> m_design;
     QString m_name;
     QString m_description;

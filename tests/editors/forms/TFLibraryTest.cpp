@@ -7,7 +7,7 @@
 #include "editors/forms/TFLibraryAdd.h"
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
-#include "support/ui/ScriptedDialogs.h"
+#include "support/ui/ScriptedMain.h"
 #include <QAction>
 #include <QFileInfo>
 #include <QLabel>
@@ -25,9 +25,7 @@ protected:
     void SetUp() override
     {
         main = std::make_unique<TFMain>();
-        auto owned = std::make_unique<ScriptedDialogs>();
-        dialogs = owned.get();
-        main->setDialogs(std::move(owned));
+        dialogs = installScriptedDialogs(*main);
         main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         design().stitch.libraryPath = folder.path() + QStringLiteral("/library/");

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include "model/Design.h"
 #include "shell/forms/TFMain.h"
-#include "support/ui/ScriptedDialogs.h"
+#include "support/ui/ScriptedMain.h"
 #include "view/forms/TWorkView.h"
 #include <QAction>
 #include <QRadioButton>
@@ -24,9 +24,7 @@ protected:
     void SetUp() override
     {
         main = std::make_unique<TFMain>();
-        auto owned = std::make_unique<ScriptedDialogs>();
-        dialogs = owned.get();
-        main->setDialogs(std::move(owned));
+        dialogs = installScriptedDialogs(*main);
         main->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         main->ButtonDraw->trigger();
