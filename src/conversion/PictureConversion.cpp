@@ -21,13 +21,24 @@ Status PictureConversion::crop(const TBitmap32& PictureSource, const QRectF& Sel
 
 void PictureConversion::adjust(int brightness, int contrast)
 {
-    Matrix.Reset();
+    ImageAdjustment = adjusted(preAdjustmentsBitmap, brightness, contrast);
+}
+
+TBitmap32 PictureConversion::adjusted(const TBitmap32& picture, int brightness, int contrast)
+{
+    TRGBMatrix Matrix;
     Matrix.ChangeContrast(contrast);
     Matrix.ChangeRGBOffset(brightness, brightness, brightness);
-    ImageAdjustment = preAdjustmentsBitmap;
+    TBitmap32 result = picture;
     // The identity maps every pixel onto itself: the copy is the result.
     if (!Matrix.IsMatrixIdent())
-        Matrix.ApplyToBitmap32(ImageAdjustment);
+        Matrix.ApplyToBitmap32(result);
+    return result;
+}
+
+Status PictureConversion::cancelled()
+{
+    return Status::error(TRANSLATABLE("The conversion was cancelled."));
 }
 
 Status PictureConversion::resize(int S)
@@ -92,7 +103,7 @@ Status PictureConversion::recompute(ConversionProgress* progress)
         return Status::ok();
     }
     if (!Dithering::recompute(matching, ImageResized, N, m_dithering, LevelDithering(), ImageFinal, progress))
-        return Status::error(TRANSLATABLE("The conversion was cancelled."));
+        return cancelled();
     return Status::ok();
 }
 

@@ -29,6 +29,10 @@ public:
 
     Status crop(const TBitmap32& PictureSource, const QRectF& SelectionRect);
     void adjust(int brightness, int contrast);
+    // A copy of `picture` with the brightness and contrast of the adjustment page.
+    static TBitmap32 adjusted(const TBitmap32& picture, int brightness, int contrast);
+    // What a pass stopped by its progress returns.
+    static Status cancelled();
     // The size rule with "Max width/height" S, or an exact size.
     Status resize(int S);
     Status resizeTo(const QSize& size);
@@ -59,7 +63,6 @@ public:
     // How many colours the chosen symbol set can mark: no design gets more.
     int symbolCount() const { return int(m_symbols.characters.size()); }
 
-    TRGBMatrix Matrix;
     TBitmap32 preAdjustmentsBitmap;
     TBitmap32 ImageAdjustment;
     TBitmap32 ImageResized;

@@ -1,6 +1,8 @@
 #include "conversion/ConversionPictures.h"
 #include "conversion/PictureConversion.h"
+#include "conversion/JobProgress.h"
 #include "conversion/PictureLoader.h"
+#include "conversion/WizardPipeline.h"
 #include "files/DesignFiles.h"
 #include "files/QmkWriter.h"
 #include "model/Design.h"
@@ -248,4 +250,78 @@ TEST(PictureConversionTest, ShadowPictureIsTheAdjustedPictureAtMostAThousandPixe
     const QImage shadow = conversion.shadowPicture();
     EXPECT_EQ(shadow.size(), QSize(1000, 250));
     EXPECT_EQ(shadow.pixel(500, 100), conversion.ImageAdjustment.pixel(0, 0)) << "the adjusted colours";
+}
+
+namespace {
+// A progress that cancels its pass at the n-th step.
+class CancelAt : public JobProgress
+{
+public:
+    explicit CancelAt(int n) : m_left(n) {}
+    bool advance() override
+    {
+        if (--m_left == 0)
+            cancel();
+        return JobProgress::advance();
+    }
+
+private:
+    int m_left;
+};
+} // namespace
+
+// The wizard's steps may be cancelled between any two of their parts; whatever a later step
+// makes must still be the direct conversion's result, never one built on half-made rasters.
+TEST(PictureConversionTest, WizardPipelineCancelledAnywhereStillGivesTheDirectResult)
+{
+    const auto design = freshDesign();
+    TStitch& doc = design->stitch;
+    const TBitmap32 source = photo();
+    ConversionChoices choices;
+    choices.SelectionRect = QRectF(10, 5, 100, 70);
+    choices.contrast = 130;
+    choices.maxSize = 40;
+    choices.maxColors = 6;
+    choices.dithering = DitherMethod::FloydSteinberg;
+    choices.ditherLevel = 60;
+    PictureConversion direct(doc);
+    ASSERT_TRUE(direct.run(source, choices));
+
+    for (int cancelAt = 1; cancelAt <= 8; ++cancelAt) {
+        WizardPipeline pipeline(doc, source);
+        JobProgress free;
+        // An earlier crop, adjustment and size, as the user went through the pages before.
+        ConversionChoices earlier;
+        earlier.maxSize = 60;
+        ASSERT_TRUE(pipeline.matched(earlier, free));
+        CancelAt cancelling(cancelAt);
+        const Status stopped = pipeline.matched(choices, cancelling);
+        if (!stopped) {
+            EXPECT_FALSE(pipeline.conversion().PaletteMatched) << cancelAt;
+            // A colour-count change now has no matching to reduce: it matches first.
+            ASSERT_TRUE(pipeline.recomputed(choices, free)) << cancelAt;
+        }
+        EXPECT_TRUE(pipeline.conversion().PaletteMatched) << cancelAt;
+        EXPECT_EQ(pipeline.conversion().ImageFinal.image(), direct.ImageFinal.image()) << cancelAt;
+    }
+}
+
+TEST(PictureConversionTest, WizardAdjustmentPageWorksOnAViewSizedCopy)
+{
+    const auto design = freshDesign();
+    const TBitmap32 source = photo();
+    WizardPipeline pipeline(design->stitch, source);
+    ConversionChoices choices;
+    choices.brightness = 40;
+    JobProgress progress;
+    ASSERT_TRUE(pipeline.adjustmentView(choices, QSize(60, 60), progress));
+    EXPECT_EQ(pipeline.AdjustmentView().width(), 60);
+    EXPECT_EQ(pipeline.AdjustmentView().height(), 40);
+    // The full-size picture is adjusted only once the size page asks for it.
+    EXPECT_TRUE(pipeline.conversion().ImageAdjustment.empty());
+    // A view larger than the crop shows the crop as it is, adjusted.
+    ASSERT_TRUE(pipeline.adjustmentView(choices, QSize(600, 450), progress));
+    EXPECT_EQ(pipeline.AdjustmentView().image(), PictureConversion::adjusted(source, 40, 100).image());
+    ASSERT_TRUE(pipeline.resized(choices, progress));
+    EXPECT_EQ(pipeline.conversion().ImageAdjustment.image(), pipeline.AdjustmentView().image());
 }

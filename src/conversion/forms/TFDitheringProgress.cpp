@@ -1,6 +1,6 @@
 #include "conversion/forms/TFDitheringProgress.h"
+#include "conversion/JobProgress.h"
 #include "model/Translatable.h"
-#include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,25 +14,12 @@ TFDitheringProgress::TFDitheringProgress(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(ProgressBar1);
     layout->addWidget(BCancel);
-    connect(BCancel, &QPushButton::clicked, this, [this] { m_cancelled = true; });
+    // Closing the window is not cancelling: the job goes on and the window comes back.
+    setWindowFlag(Qt::WindowCloseButtonHint, false);
 }
 
-void TFDitheringProgress::begin(int steps)
+void TFDitheringProgress::showProgress(const JobProgress& progress)
 {
-    m_cancelled = false;
-    ProgressBar1->setRange(0, std::max(1, steps));
-    ProgressBar1->setValue(0);
-    show();
-}
-
-bool TFDitheringProgress::advance()
-{
-    ProgressBar1->setValue(std::min(ProgressBar1->maximum(), ProgressBar1->value() + 1));
-    QCoreApplication::processEvents();
-    return !m_cancelled;
-}
-
-void TFDitheringProgress::end()
-{
-    hide();
+    ProgressBar1->setRange(0, progress.maximum());
+    ProgressBar1->setValue(progress.value());
 }

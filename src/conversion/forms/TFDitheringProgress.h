@@ -1,26 +1,21 @@
 #pragma once
-#include "conversion/ConversionProgress.h"
 #include <QDialog>
 
+class JobProgress;
 class QProgressBar;
 class QPushButton;
 
-// The progress of a dithering pass, with Cancel. Pending window messages run between steps so
-// the bar moves and Cancel can be pressed; the window that starts the pass keeps its own
-// controls disabled meanwhile, so no second pass starts inside the first.
-class TFDitheringProgress : public QDialog, public ConversionProgress
+// "Wait": the progress of the conversion worker's running job, with Cancel. The window that
+// runs the jobs shows it when one takes long, moves its bar from the job's progress and stops
+// the job when Cancel is pressed; the worker's thread never touches it.
+class TFDitheringProgress : public QDialog
 {
 public:
     explicit TFDitheringProgress(QWidget* parent = nullptr);
 
-    void begin(int steps) override;
-    bool advance() override;
-    void end();
-    bool cancelled() const { return m_cancelled; }
+    // The bar at the job's position; a job that cannot tell how far it is shows a busy bar.
+    void showProgress(const JobProgress& progress);
 
     QProgressBar* ProgressBar1;
     QPushButton* BCancel;
-
-private:
-    bool m_cancelled = false;
 };

@@ -1,5 +1,6 @@
 // The wizard's window: its four pages and the row of buttons below them.
 #include "conversion/forms/TFWizzard.h"
+#include "conversion/WizardPipeline.h"
 #include "conversion/forms/TFDitheringProgress.h"
 #include "conversion/forms/WizardCropView.h"
 #include "model/DesignLimits.h"
@@ -56,9 +57,14 @@ TFWizzard::TFWizzard(QWidget* parent) : QDialog(parent)
     Pages->addWidget(colourPage());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Pages);
-    m_buttons = buttonRow();
-    layout->addWidget(m_buttons);
+    layout->addWidget(buttonRow());
     FDitheringProgress = new TFDitheringProgress(this);
+    m_worker = new ConversionWorker(this);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this, &TFWizzard::showProgress);
+    connect(m_worker, &ConversionWorker::busyChanged, this, &TFWizzard::workerBusy);
+    connect(FDitheringProgress->BCancel, &QPushButton::clicked, m_worker, &ConversionWorker::cancel);
     connect(Timer1, &QTimer::timeout, this, &TFWizzard::Button1Click);
     connect(Timer2, &QTimer::timeout, this, &TFWizzard::Button2Click);
     connect(TimerLevel, &QTimer::timeout, this, &TFWizzard::GaugeBar1Change);
@@ -66,12 +72,17 @@ TFWizzard::TFWizzard(QWidget* parent) : QDialog(parent)
     translate({});
 }
 
-TFWizzard::~TFWizzard() = default;
+// The worker goes first: its running step may use the pipeline.
+TFWizzard::~TFWizzard()
+{
+    m_worker->cancelAndWait();
+}
 
 void TFWizzard::done(int result)
 {
     for (QTimer* timer : {Timer1, Timer2, TimerLevel})
         timer->stop();
+    m_worker->cancelAndWait();
     QDialog::done(result);
 }
 

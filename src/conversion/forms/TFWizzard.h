@@ -1,7 +1,10 @@
 #pragma once
+#include "conversion/ConversionChoices.h"
+#include "conversion/ConversionWorker.h"
 #include "conversion/PictureConversion.h"
 #include "editing/RubberResize.h"
 #include <QDialog>
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 
@@ -16,14 +19,20 @@ class QTimer;
 class TFDitheringProgress;
 class TStitch;
 class WizardCropView;
+class WizardPipeline;
 
 // "Wizard": a loaded picture becomes the raster of a new design in four pages (crop, adjust,
-// size, colours). The window reads its controls and calls PictureConversion, which holds every
-// raster; the caller reads `conversion()` after an accepted run.
+// size, colours). The window reads its controls and hands them to a WizardPipeline, which holds
+// every raster; the caller reads `conversion()` after an accepted run.
 //
-// Call order of one run: ResetAll(doc, picture) -> show modally -> on OK buildDesign and
-// shadowPicture of conversion(). The window is kept between runs: the dithering choice, its
-// level and the colour count survive.
+// The long steps run on the conversion worker's thread: meanwhile every control still answers,
+// the views keep their last picture, the cursor shows the work and, when it takes long, the
+// progress window offers Cancel. A change made meanwhile cancels the running step and starts
+// the new one; Finish waits for the running step.
+//
+// Call order of one run: loadPicture(file) -> ResetAll(doc) -> show modally -> on OK
+// buildDesign of conversion() and shadowPicture() -> release(). The window is kept between runs:
+// the dithering choice, its level and the colour count survive.
 class TFWizzard : public QDialog
 {
     Q_OBJECT
@@ -31,13 +40,22 @@ public:
     explicit TFWizzard(QWidget* parent = nullptr);
     ~TFWizzard() override;
 
-    void ResetAll(TStitch& doc, const TBitmap32& PictureSource);
+    // Loads the picture on the worker, with the progress window and Cancel, before the window
+    // is shown. False when it was cancelled or could not be read (which `warn` has told).
+    bool loadPicture(const QString& fileName);
+    void ResetAll(TStitch& doc);
+    // Lets go of the picture and the rasters of the last run.
+    void release();
+    // A step is running or waiting on the worker.
+    bool busy() const { return m_worker->busy(); }
     int Step() const { return FStep; }
     void setStep(int Value);
     double ZoomFactor() const { return FZoomFactor; }
     void setZoomFactor(double zoom);
     const QRectF& selectionRect() const { return SelectionRect; }
-    PictureConversion& conversion() { return *m_conversion; }
+    PictureConversion& conversion();
+    // The shadow picture of an accepted run.
+    const QImage& shadowPicture() const;
     void translate(const std::function<QString(const QString&)>& tr);
 
     std::function<void(int topic)> showHelp;
@@ -86,6 +104,7 @@ public:
     QTimer* Timer2;
     QTimer* TimerLevel;
     TFDitheringProgress* FDitheringProgress;
+    ConversionWorker* worker() { return m_worker; }
 
 protected:
     // Every way out stops the delays: none may run a step after the run has ended.
@@ -102,21 +121,27 @@ private:
     void enterSize();
     void enterColours();
     void showPicture(QLabel* view, const TBitmap32& raster);
-    // Runs one step of the conversion; a raster that cannot be held or a refused step is told
-    // to the user. False when the step failed.
-    bool attempt(const std::function<Status()>& step);
+    // What the controls choose now, for a step about to be asked of the pipeline.
+    ConversionChoices choices() const;
+    // Asks the worker for one step of the pipeline, cancelling the running one; `shown` shows
+    // its result. A failure is told to the user; `failed` may then leave the page.
+    void run(std::function<Status(WizardPipeline&, ConversionProgress&)> step, std::function<void()> shown,
+        std::function<void()> failed = {});
+    void workerBusy(bool busy);
+    void showProgress();
     void finish();
-    // The progress window when the result is dithered (a pass long enough to need one).
-    ConversionProgress* progress();
 
     TStitch* m_doc = nullptr;
-    const TBitmap32* PictureSource = nullptr;
-    std::unique_ptr<PictureConversion> m_conversion;
+    TBitmap32 PictureSource;
+    std::unique_ptr<WizardPipeline> m_pipeline;
+    ConversionWorker* m_worker;
+    QTimer* m_progressTimer;
+    QElapsedTimer m_busyFor;
     double FZoomFactor = 1.0;
+    // The zoom of the picture the crop view shows: the frame is in its pixels.
+    double m_viewZoom = 1.0;
     int FStep = 0;
     QRectF SelectionRect;
     QList<QPair<QObject*, QString>> m_captions;
     std::function<QString(const QString&)> m_translate;
-    QWidget* m_buttons = nullptr;
-    bool m_busy = false;
 };

@@ -2,13 +2,13 @@
 // numbers all come from PictureConversion; these handlers read the controls and show rasters.
 #include "conversion/ConversionGeometry.h"
 #include "conversion/PictureLoader.h"
+#include "conversion/WizardPipeline.h"
 #include "conversion/forms/TFDitheringProgress.h"
 #include "conversion/forms/TFWizzard.h"
 #include "conversion/forms/WizardCropView.h"
-#include "imaging/KernelResampler.h"
 #include "model/TStitch.h"
 #include "model/Translatable.h"
-#include <QApplication>
+#include <QEventLoop>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -23,20 +23,52 @@
 
 namespace {
 constexpr int kHelpFirstStep = 5100;
-
-// The hourglass for as long as one step of the conversion runs.
-struct BusyCursor
-{
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
+// A step shorter than this shows no progress window: it would only flicker.
+constexpr int kProgressDelayMs = 250;
 } // namespace
 
-void TFWizzard::ResetAll(TStitch& doc, const TBitmap32& picture)
+bool TFWizzard::loadPicture(const QString& fileName)
 {
+    auto picture = std::make_shared<TBitmap32>();
+    std::optional<Status> loaded;
+    QEventLoop loop;
+    const auto quit = [&loop] { loop.quit(); };
+    const QMetaObject::Connection idle = connect(m_worker, &ConversionWorker::busyChanged, &loop, quit);
+    const QMetaObject::Connection cancel = connect(FDitheringProgress->BCancel, &QPushButton::clicked, &loop, quit);
+    m_worker->submit([fileName, picture](ConversionProgress&) { return PictureLoader::load(fileName, *picture); },
+        [&loaded](const Status& status) { loaded = status; });
+    // Nothing else may start a conversion while the picture loads.
+    FDitheringProgress->setWindowModality(Qt::ApplicationModal);
+    FDitheringProgress->showProgress(m_worker->progress());
+    FDitheringProgress->show();
+    if (m_worker->busy())
+        loop.exec();
+    disconnect(idle);
+    disconnect(cancel);
+    FDitheringProgress->hide();
+    FDitheringProgress->setWindowModality(Qt::NonModal);
+    if (!loaded) {
+        m_worker->cancel();
+        return false;
+    }
+    if (!*loaded) {
+        if (warn)
+            warn(loaded->text(m_translate));
+        return false;
+    }
+    PictureSource = std::move(*picture);
+    return true;
+}
+
+void TFWizzard::ResetAll(TStitch& doc)
+{
+    m_worker->cancelAndWait();
     m_doc = &doc;
-    PictureSource = &picture;
-    m_conversion = std::make_unique<PictureConversion>(doc);
+    m_pipeline = std::make_unique<WizardPipeline>(doc, PictureSource);
+    Crop->setPicture({});
+    m_viewZoom = 0;
+    for (QLabel* view : {ImageAdjustment, ImageResized, ImageFinal})
+        view->clear();
     // Each run starts without a palette and with the default symbol set.
     ComboPalettes->clear();
     ComboSymbols->clear();
@@ -54,7 +86,7 @@ void TFWizzard::ResetAll(TStitch& doc, const TBitmap32& picture)
     }
     // The fit needs the viewport's real size, before the window is first shown too.
     layout()->activate();
-    const QSize size(picture.width(), picture.height());
+    const QSize size(PictureSource.width(), PictureSource.height());
     SelectionRect = QRectF(QPointF(0, 0), QSizeF(size));
     const double zoom = ConversionGeometry::fitZoom(size, ImageSelection->maximumViewportSize());
     {
@@ -62,6 +94,24 @@ void TFWizzard::ResetAll(TStitch& doc, const TBitmap32& picture)
         GaugeBar3->setValue(qRound(zoom * 100));
     }
     setZoomFactor(zoom);
+}
+
+void TFWizzard::release()
+{
+    m_worker->cancelAndWait();
+    m_pipeline.reset();
+    PictureSource = TBitmap32();
+    Crop->setPicture({});
+}
+
+PictureConversion& TFWizzard::conversion()
+{
+    return m_pipeline->conversion();
+}
+
+const QImage& TFWizzard::shadowPicture() const
+{
+    return m_pipeline->shadow();
 }
 
 void TFWizzard::setStep(int Value)
@@ -73,7 +123,10 @@ void TFWizzard::setStep(int Value)
     BGhostOnly->setEnabled(false);
     BNext->setEnabled(true);
     Pages->setCurrentIndex(Value - 1);
-    if (Value == 2)
+    // Back on the crop page after a zoom whose view a later step cancelled.
+    if (Value == 1 && m_viewZoom != FZoomFactor)
+        ResizeMain();
+    else if (Value == 2)
         enterAdjustment();
     else if (Value == 3)
         enterSize();
@@ -88,56 +141,91 @@ void TFWizzard::setZoomFactor(double zoom)
     ResizeMain();
 }
 
-// The view bitmap at the zoom, with the frame over the crop.
+// The view bitmap at the zoom, with the frame over the crop. Until it is made the view shows
+// the last one, and the frame stays in that one's pixels.
 void TFWizzard::ResizeMain()
 {
-    if (!PictureSource || PictureSource->empty())
+    if (PictureSource.empty() || !m_pipeline)
         return;
-    const QSize size(PictureSource->width(), PictureSource->height());
-    const QSize zoomed = ConversionGeometry::zoomedSize(size, FZoomFactor);
-    try {
-        // At zoom 1 the view shares the picture's pixels.
-        Crop->setPicture(zoomed == size ? PictureSource->image()
-                                        : KernelResampler::scaled(*PictureSource, zoomed).image());
-    } catch (const std::bad_alloc&) {
-        if (warn)
-            warn(PictureLoader::outOfMemory().text(m_translate));
-        return;
-    }
-    Crop->setFrame(ConversionGeometry::frameFromSelection(SelectionRect, {}, FZoomFactor));
+    const double zoom = FZoomFactor;
+    auto view = std::make_shared<QImage>();
+    run([this, zoom, view](WizardPipeline&, ConversionProgress&) {
+        *view = WizardPipeline::cropView(PictureSource, zoom);
+        return Status::ok();
+    },
+        [this, zoom, view] {
+            m_viewZoom = zoom;
+            Crop->setPicture(*view);
+            Crop->setFrame(ConversionGeometry::frameFromSelection(SelectionRect, {}, zoom));
+        });
 }
 
 void TFWizzard::RubberResize(TDragKind kind, const QRectF& proposed)
 {
     const QSizeF view = Crop->size();
-    const QRectF frame = ConversionGeometry::RubberResize(kind, Crop->frame(), proposed, {}, view, FZoomFactor);
-    SelectionRect = ConversionGeometry::selectionFromFrame(frame, {}, FZoomFactor,
-        QSize(PictureSource->width(), PictureSource->height()));
+    const QRectF frame = ConversionGeometry::RubberResize(kind, Crop->frame(), proposed, {}, view, m_viewZoom);
+    SelectionRect = ConversionGeometry::selectionFromFrame(frame, {}, m_viewZoom,
+        QSize(PictureSource.width(), PictureSource.height()));
     Crop->setFrame(frame);
 }
 
-bool TFWizzard::attempt(const std::function<Status()>& step)
+ConversionChoices TFWizzard::choices() const
 {
-    // A pass that lets window messages run must not start a second one inside it.
-    if (m_busy)
-        return false;
-    m_busy = true;
-    Pages->setEnabled(false);
-    m_buttons->setEnabled(false);
-    Status status = Status::ok();
-    try {
-        const BusyCursor busy;
-        status = step();
-    } catch (const std::bad_alloc&) {
-        status = PictureLoader::outOfMemory();
+    ConversionChoices c;
+    c.SelectionRect = SelectionRect;
+    c.brightness = Brightness->value();
+    c.contrast = Contrast->value();
+    c.maxSize = EWidth->value();
+    c.palette = ComboPalettes->currentText();
+    c.symbols = ComboSymbols->currentText();
+    c.maxColors = EditMaxColors->value();
+    c.dithering = DitherMethod(std::max(0, ComboBoxDithering->currentIndex()));
+    c.ditherLevel = GaugeBar1->value();
+    return c;
+}
+
+void TFWizzard::run(std::function<Status(WizardPipeline&, ConversionProgress&)> step, std::function<void()> shown,
+    std::function<void()> failed)
+{
+    WizardPipeline* pipeline = m_pipeline.get();
+    m_worker->submit([pipeline, step](ConversionProgress& progress) { return step(*pipeline, progress); },
+        [this, shown, failed](const Status& status) {
+            if (status) {
+                shown();
+                return;
+            }
+            if (warn)
+                warn(status.text(m_translate));
+            if (failed)
+                failed();
+        });
+}
+
+void TFWizzard::workerBusy(bool busy)
+{
+    if (busy) {
+        Pages->setCursor(Qt::BusyCursor);
+        m_busyFor.start();
+        m_progressTimer->start();
+        return;
     }
-    FDitheringProgress->end();
-    Pages->setEnabled(true);
-    m_buttons->setEnabled(true);
-    m_busy = false;
-    if (!status && warn)
-        warn(status.text(m_translate));
-    return bool(status);
+    m_progressTimer->stop();
+    Pages->unsetCursor();
+    FDitheringProgress->showProgress(m_worker->progress());
+    FDitheringProgress->hide();
+    // A step that was cancelled or failed on the colour page leaves no result to finish with.
+    if (FStep == 4 && m_pipeline)
+        BNext->setEnabled(conversion().PaletteMatched);
+}
+
+void TFWizzard::showProgress()
+{
+    FDitheringProgress->showProgress(m_worker->progress());
+    if (isVisible() && !FDitheringProgress->isVisible() && m_busyFor.elapsed() >= kProgressDelayMs) {
+        // Below the pages, where it covers none of the pictures.
+        FDitheringProgress->move(mapToGlobal(QPoint(width() / 2 - FDitheringProgress->width() / 2, height() - 40)));
+        FDitheringProgress->show();
+    }
 }
 
 void TFWizzard::showPicture(QLabel* view, const TBitmap32& raster)
@@ -149,35 +237,30 @@ void TFWizzard::showPicture(QLabel* view, const TBitmap32& raster)
     // Stitch pixels carry alpha 0: shown as they are, the result would be fully transparent.
     QImage opaque = raster.image().copy();
     opaque.reinterpretAsFormat(QImage::Format_RGB32);
-    // Small rasters are shown enlarged with their pixels kept square and sharp.
+    // Small rasters are shown enlarged with their pixels kept square and sharp; large ones are
+    // shown smoothed down.
+    const bool larger = opaque.width() > view->width() || opaque.height() > view->height();
     const QImage shown = opaque.convertToFormat(QImage::Format_RGB888)
-                             .scaled(view->size(), Qt::KeepAspectRatio, Qt::FastTransformation);
+                             .scaled(view->size(), Qt::KeepAspectRatio,
+                                 larger ? Qt::SmoothTransformation : Qt::FastTransformation);
     view->setPixmap(QPixmap::fromImage(shown));
 }
 
 void TFWizzard::enterAdjustment()
 {
-    const bool cropped = attempt([this] { return m_conversion->crop(*PictureSource, SelectionRect); });
-    if (!cropped) {
-        reject();
-        return;
-    }
     BrightnessChange();
 }
 
+// The sliders adjust a copy of the crop at the view's size; the full-size picture is adjusted
+// when the size page needs it. A crop that cannot be made ends the run.
 void TFWizzard::BrightnessChange()
 {
-    if (FStep != 2 || !m_conversion)
+    if (FStep != 2 || !m_pipeline)
         return;
-    const bool adjusted = attempt([this] {
-        m_conversion->adjust(Brightness->value(), Contrast->value());
-        return Status::ok();
-    });
-    if (!adjusted) {
-        reject();
-        return;
-    }
-    showPicture(ImageAdjustment, m_conversion->ImageAdjustment);
+    const ConversionChoices c = choices();
+    const QSize view = ImageAdjustment->size();
+    run([c, view](WizardPipeline& p, ConversionProgress& progress) { return p.adjustmentView(c, view, progress); },
+        [this] { showPicture(ImageAdjustment, m_pipeline->AdjustmentView()); }, [this] { reject(); });
 }
 
 void TFWizzard::Button5Click()
@@ -188,23 +271,27 @@ void TFWizzard::Button5Click()
 
 void TFWizzard::enterSize()
 {
-    const QSize adjusted(m_conversion->ImageAdjustment.width(), m_conversion->ImageAdjustment.height());
+    const QRectF whole(0, 0, PictureSource.width(), PictureSource.height());
+    const QSize cropped = ConversionGeometry::cropRect(SelectionRect.isNull() ? whole : SelectionRect).size();
     {
         const QSignalBlocker block(EWidth);
-        EWidth->setMaximum(std::max(2, ConversionGeometry::maxSizeLimit(adjusted)));
+        EWidth->setMaximum(std::max(2, ConversionGeometry::maxSizeLimit(cropped)));
     }
-    LSize->setText(QStringLiteral("%1 x %2").arg(adjusted.width()).arg(adjusted.height()));
+    LSize->setText(QStringLiteral("%1 x %2").arg(cropped.width()).arg(cropped.height()));
     Button1Click();
 }
 
 void TFWizzard::Button1Click()
 {
     Timer1->stop();
-    if (!attempt([this] { return m_conversion->resize(EWidth->value()); }))
+    if (FStep != 3 || !m_pipeline)
         return;
-    const TBitmap32& resized = m_conversion->ImageResized;
-    LNewSize->setText(QStringLiteral("%1 x %2").arg(resized.width()).arg(resized.height()));
-    showPicture(ImageResized, resized);
+    const ConversionChoices c = choices();
+    run([c](WizardPipeline& p, ConversionProgress& progress) { return p.resized(c, progress); }, [this] {
+        const TBitmap32& resized = conversion().ImageResized;
+        LNewSize->setText(QStringLiteral("%1 x %2").arg(resized.width()).arg(resized.height()));
+        showPicture(ImageResized, resized);
+    });
 }
 
 // Every entry matches and recomputes, so the page never shows an earlier picture's result.
@@ -220,33 +307,28 @@ void TFWizzard::enterColours()
     BGhostOnly->setEnabled(true);
 }
 
+// A new palette or symbol set: the colour count goes back to what the palette proposes.
 void TFWizzard::ComboPalettesChange()
 {
-    if (FStep != 4)
+    if (FStep != 4 || !m_pipeline)
         return;
-    m_conversion->setDithering(DitherMethod(std::max(0, ComboBoxDithering->currentIndex())), GaugeBar1->value());
-    const bool matched = attempt([this] {
-        const Status chosen = m_conversion->choosePalette(ComboPalettes->currentText(), ComboSymbols->currentText());
-        return chosen ? m_conversion->setUsedColors(std::nullopt, progress()) : chosen;
+    ConversionChoices c = choices();
+    c.maxColors.reset();
+    run([c](WizardPipeline& p, ConversionProgress& progress) { return p.matched(c, progress); }, [this] {
+        const int proposed = conversion().matching.MaxColorsPossible;
+        LMaxColors->setText(QString::number(proposed));
+        {
+            const QSignalBlocker block(EditMaxColors);
+            EditMaxColors->setValue(proposed);
+        }
+        showPicture(ImageFinal, conversion().ImageFinal);
     });
-    BNext->setEnabled(m_conversion->PaletteMatched);
-    if (!matched)
-        return;
-    LMaxColors->setText(QString::number(m_conversion->matching.MaxColorsPossible));
-    {
-        const QSignalBlocker block(EditMaxColors);
-        EditMaxColors->setValue(m_conversion->matching.MaxColorsPossible);
-    }
-    showPicture(ImageFinal, m_conversion->ImageFinal);
 }
 
 void TFWizzard::Button2Click()
 {
     Timer2->stop();
-    if (FStep != 4 || !m_conversion->PaletteMatched)
-        return;
-    if (attempt([this] { return m_conversion->setUsedColors(EditMaxColors->value(), progress()); }))
-        showPicture(ImageFinal, m_conversion->ImageFinal);
+    GaugeBar1Change();
 }
 
 void TFWizzard::ComboBoxDitheringChange()
@@ -257,11 +339,11 @@ void TFWizzard::ComboBoxDitheringChange()
 void TFWizzard::GaugeBar1Change()
 {
     TimerLevel->stop();
-    if (FStep != 4 || !m_conversion->PaletteMatched)
+    if (FStep != 4 || !m_pipeline)
         return;
-    m_conversion->setDithering(DitherMethod(std::max(0, ComboBoxDithering->currentIndex())), GaugeBar1->value());
-    if (attempt([this] { return m_conversion->recompute(progress()); }))
-        showPicture(ImageFinal, m_conversion->ImageFinal);
+    const ConversionChoices c = choices();
+    run([c](WizardPipeline& p, ConversionProgress& progress) { return p.recomputed(c, progress); },
+        [this] { showPicture(ImageFinal, conversion().ImageFinal); });
 }
 
 void TFWizzard::BNextClick()
@@ -279,43 +361,36 @@ void TFWizzard::BPrevClick()
         setStep(FStep - 1);
 }
 
-// A colour count or level still waiting for its pause is taken before the wizard closes.
+// A colour count or level still waiting for its pause is taken, and the running step is
+// waited for, before the wizard closes.
 void TFWizzard::finish()
 {
-    if (!m_conversion->PaletteMatched)
-        return;
     if (Timer2->isActive())
         Button2Click();
     if (TimerLevel->isActive())
         GaugeBar1Change();
-    accept();
+    WizardPipeline* pipeline = m_pipeline.get();
+    m_worker->enqueue([pipeline](ConversionProgress&) {
+        return pipeline->conversion().PaletteMatched ? pipeline->finished() : Status::ok();
+    }, [this](const Status& status) {
+        if (!status && warn)
+            warn(status.text(m_translate));
+        else if (conversion().PaletteMatched)
+            accept();
+    });
 }
 
-// The empty cells carry the new design's background, opaque white, whatever the open
-// design's background is.
 void TFWizzard::BGhostOnlyClick()
 {
-    if (FStep != 4)
+    if (FStep != 4 || !m_pipeline)
         return;
-    const TBitmap32& resized = m_conversion->ImageResized;
-    const bool cleared = attempt([&] {
-        m_conversion->ImageFinal = TBitmap32(resized.width(), resized.height(), 0xFFFFFFFF);
-        m_conversion->matching.ReducedPaletteDic.clear();
-        return Status::ok();
-    });
-    if (cleared)
-        accept();
+    const ConversionChoices c = choices();
+    run([c](WizardPipeline& p, ConversionProgress& progress) { return p.emptyTemplate(c, progress); },
+        [this] { accept(); });
 }
 
 void TFWizzard::BHelpClick()
 {
     if (showHelp)
         showHelp(kHelpFirstStep + (std::max(FStep, 1) - 1) * 100);
-}
-
-ConversionProgress* TFWizzard::progress()
-{
-    if (ComboBoxDithering->currentIndex() <= 0)
-        return nullptr;
-    return FDitheringProgress;
 }

@@ -33,36 +33,31 @@ void TFMain::Open1Click()
     if (name.isEmpty())
         return;
     const auto tr = [this](const QString& t) { return translate(t); };
-    TBitmap32 PictureSource;
-    Status status = Status::ok();
-    try {
-        status = PictureLoader::load(name, PictureSource);
-    } catch (const std::bad_alloc&) {
-        status = PictureLoader::outOfMemory();
-    }
-    if (!status) {
-        m_dialogs->warn(status.text(tr));
-        return;
-    }
     if (!FWizzard) {
         FWizzard = new TFWizzard(this);
         FWizzard->showHelp = [this](int topic) { showHelp(topic); };
         FWizzard->warn = [this](const QString& message) { m_dialogs->warn(message); };
     }
     FWizzard->translate(tr);
-    FWizzard->ResetAll(m_design->stitch, PictureSource);
+    if (!FWizzard->loadPicture(name))
+        return;
+    FWizzard->ResetAll(m_design->stitch);
     const bool accepted = m_dialogs->runDialog(*FWizzard);
     m_design->stitch.Deltas.clear();
-    if (!accepted)
+    if (!accepted) {
+        FWizzard->release();
         return;
+    }
     auto fresh = prepareDesign();
+    Status status = Status::ok();
     try {
         status = FWizzard->conversion().buildDesign(*fresh);
         if (status)
-            fresh->shadowPicture = FWizzard->conversion().shadowPicture();
+            fresh->shadowPicture = FWizzard->shadowPicture();
     } catch (const std::bad_alloc&) {
         status = PictureLoader::outOfMemory();
     }
+    FWizzard->release();
     if (!status) {
         m_dialogs->warn(status.text(tr));
         return;

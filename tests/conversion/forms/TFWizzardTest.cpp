@@ -56,11 +56,22 @@ protected:
 
     static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+    // The steps run on the worker: what they show is there once it is idle.
+    static void settle(TFWizzard& w) { ASSERT_TRUE(QTest::qWaitFor([&] { return !w.busy(); }, 20000)); }
+
     static void toColourPage(TFWizzard& w)
     {
         for (int i = 0; i < 3; ++i)
             click(w.BNext);
         ASSERT_EQ(w.Step(), 4);
+        settle(w);
+    }
+
+    // Finish waits for the running step, then closes the wizard.
+    static void finish(TFWizzard& w)
+    {
+        click(w.BNext);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.result() == QDialog::Accepted; }, 20000));
     }
 
     // The result the conversion makes directly with the wizard's lists' choices.
@@ -98,11 +109,13 @@ TEST_F(TFWizzardTest, WalkThroughTheFourPagesGivesTheDesignOfTheDirectConversion
                 EXPECT_EQ(w.LSize->text(), QStringLiteral("90 x 60"));
                 w.EWidth->setValue(40);
                 click(w.Button1);
+                settle(w);
                 EXPECT_EQ(w.LNewSize->text(), QStringLiteral("40 x 27"));
             }
             if (step < 4)
                 click(w.BNext);
         }
+        settle(w);
         EXPECT_EQ(w.BNext->text(), QStringLiteral("Finish"));
         EXPECT_TRUE(w.BNext->isEnabled());
         choices.maxSize = 40;
@@ -113,7 +126,7 @@ TEST_F(TFWizzardTest, WalkThroughTheFourPagesGivesTheDesignOfTheDirectConversion
         EXPECT_EQ(top.alpha(), 255);
         EXPECT_EQ(top.rgb() & 0xFFFFFF, w.conversion().ImageFinal.image().pixel(20, 13) & 0xFFFFFF);
         palette = w.ComboPalettes->currentText();
-        click(w.BNext);
+        finish(w);
     });
     EXPECT_EQ(topics, (QList<int>{5100, 5200, 5300, 5400}));
     EXPECT_TRUE(dialogs->warned.isEmpty()) << dialogs->warned.join(QLatin1Char('\n')).toStdString();
@@ -138,9 +151,10 @@ TEST_F(TFWizzardTest, NewSizeChosenAfterGoingBackShowsOnTheColourPage)
         w.EWidth->setValue(30);
         click(w.Button1);
         click(w.BNext);
+        settle(w);
         EXPECT_EQ(w.conversion().ImageFinal.width(), 30);
         EXPECT_EQ(w.conversion().ImageFinal.height(), 20);
-        click(w.BNext);
+        finish(w);
     });
     EXPECT_EQ(main->design().width(), 30);
     EXPECT_EQ(main->design().height(), 20);
@@ -151,6 +165,7 @@ TEST_F(TFWizzardTest, EmptyTemplateHasNoStitchesAndKeepsThePictureAsShadow)
     convert([&](TFWizzard& w) {
         toColourPage(w);
         click(w.BGhostOnly);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.result() == QDialog::Accepted; }, 20000));
     });
     EXPECT_EQ(main->design().width(), 90);
     EXPECT_EQ(main->design().stitch.usedColors(), 0);
@@ -182,7 +197,7 @@ TEST_F(TFWizzardTest, ColourCountTypedJustBeforeFinishIsTaken)
     convert([&](TFWizzard& w) {
         toColourPage(w);
         w.EditMaxColors->setValue(3);
-        click(w.BNext);
+        finish(w);
     });
     EXPECT_EQ(main->design().stitch.usedColors(), 3);
 }
@@ -213,6 +228,7 @@ TEST_F(TFWizzardTest, DitheredResultEqualsTheDirectConversion)
                 w.GaugeBar1->setValue(c.level);
                 w.ComboBoxDitheringChange();
             }
+            settle(w);
             EXPECT_EQ(w.GaugeBar1->value(), c.level);
             EXPECT_GT(w.FDitheringProgress->ProgressBar1->value(), 0);
             EXPECT_FALSE(w.FDitheringProgress->isVisible());
@@ -225,6 +241,7 @@ TEST_F(TFWizzardTest, DitheredResultEqualsTheDirectConversion)
 TEST_F(TFWizzardTest, DraggingTheCropFrameCropsThePictureAndMovesStopAtItsEdges)
 {
     convert([&](TFWizzard& w) {
+        settle(w);
         EXPECT_DOUBLE_EQ(w.ZoomFactor(), 1.0); // a small picture is shown as it is
         EXPECT_EQ(w.selectionRect(), QRectF(0, 0, 90, 60));
         QTest::mousePress(w.Crop, Qt::LeftButton, {}, {1, 30});
@@ -237,6 +254,7 @@ TEST_F(TFWizzardTest, DraggingTheCropFrameCropsThePictureAndMovesStopAtItsEdges)
         QTest::mouseRelease(w.Crop, Qt::LeftButton, {}, {-100, 30});
         EXPECT_EQ(w.selectionRect(), QRectF(0, 0, 60, 60));
         click(w.BNext);
+        settle(w);
         EXPECT_EQ(w.conversion().preAdjustmentsBitmap.width(), 60);
         click(w.Button3);
     });
