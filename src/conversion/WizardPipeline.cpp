@@ -48,7 +48,9 @@ Status WizardPipeline::adjustmentView(const ConversionChoices& choices, const QS
     const TBitmap32& crop = m_conversion.preAdjustmentsBitmap;
     if (m_viewSource.empty() || m_viewSize != view) {
         const QSize size(crop.width(), crop.height());
-        const QSize shown = ConversionGeometry::zoomedSize(size, std::min(1.0, ConversionGeometry::fitZoom(size, view)));
+        const QSize shown = size.width() <= view.width() && size.height() <= view.height()
+            ? size
+            : size.scaled(view, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
         m_viewSource = shown == size ? crop : KernelResampler::scaled(crop, shown);
         m_viewSize = view;
     }

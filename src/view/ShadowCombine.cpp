@@ -22,8 +22,7 @@ void ShadowCombine::prepareTables(int weight)
     m_weight = weight;
 }
 
-// Shadow pictures are opaque, so every pixel uses the tables of the one opacity; a pixel with
-// alpha would switch tables, which stays correct, only slower.
+// For picture pixels with alpha only: opaque ones take the packed path of `apply`.
 QRgb ShadowCombine::blend(QRgb front, QRgb back, int alpha, int opacity)
 {
     const int weight = alpha == 255 ? opacity : rnd(opacity * alpha / 255.0);
@@ -36,6 +35,35 @@ QRgb ShadowCombine::blend(QRgb front, QRgb back, int alpha, int opacity)
         m_front[qBlue(front)] + m_back[qBlue(back)]);
 }
 
+namespace {
+// What a view row's pixel takes from the picture, worked out once per picture row: the front
+// part of the table blend of each channel, packed as a colour (top byte 0), or one of these.
+constexpr quint32 kSeeThrough = 0x01000000u;
+constexpr quint32 kOwnBlend = 0x02000000u;
+
+// The packed front part plus the back part of the table blend; pixels whose part is a mark keep
+// the chart's colour. Front and back parts of a channel add up to at most 255, so the packed
+// parts add without carrying into the next channel. Along a row the chart colour stays the same
+// for most of a cell: its back part is looked up once.
+void combineRow(const quint32* parts, QRgb* out, size_t width, const std::array<quint8, 256>& back)
+{
+    // Black's back part is 0 at every weight.
+    QRgb lastBack = 0;
+    quint32 backPart = 0;
+    for (size_t x = 0; x < width; ++x) {
+        const quint32 part = parts[x];
+        if (part & 0xFF000000u)
+            continue;
+        const QRgb b = out[x];
+        if (b != lastBack) {
+            lastBack = b;
+            backPart = (uint(back[qRed(b)]) << 16) | (uint(back[qGreen(b)]) << 8) | uint(back[qBlue(b)]);
+        }
+        out[x] = 0xFF000000u | (part + backPart);
+    }
+}
+} // namespace
+
 void ShadowCombine::apply(QImage& frame, const QRect& area, const QImage& picture, const Placement& placement,
     TColor32 background, int opacity)
 {
@@ -44,27 +72,40 @@ void ShadowCombine::apply(QImage& frame, const QRect& area, const QImage& pictur
         return;
     const QImage source = picture.format() == QImage::Format_ARGB32 ? picture : picture.convertToFormat(QImage::Format_ARGB32);
     const QSize designPixels = placement.designPixels;
-    std::vector<int> columns(size_t(target.width()));
-    for (int x = 0; x < target.width(); ++x)
-        columns[size_t(x)] = sourceIndex(placement.scroll.x() + target.left() + x, designPixels.width(), source.width());
+    const size_t width = size_t(target.width());
+    std::vector<int> columns(width);
+    for (size_t x = 0; x < width; ++x)
+        columns[x] = sourceIndex(placement.scroll.x() + target.left() + int(x), designPixels.width(), source.width());
     const int weight = std::min(opacity, 255);
+    prepareTables(weight);
+    const std::array<quint8, 256> front = m_front, back = m_back;
+    std::vector<quint32> fronts(width);
+    int lastSourceRow = -1;
+    bool ownBlends = false;
     for (int y = target.top(); y <= target.bottom(); ++y) {
         const int sy = sourceIndex(placement.scroll.y() + y, designPixels.height(), source.height());
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
-        auto* out = reinterpret_cast<QRgb*>(frame.scanLine(y)) + target.left();
-        for (int x = 0; x < target.width(); ++x) {
-            const QRgb f = in[columns[size_t(x)]];
-            if (f == background)
-                continue;
-            if (qAlpha(f) != 255 || weight == 255) {
-                out[x] = blend(f, out[x], qAlpha(f), weight);
-                continue;
+        // At zoom 2 and above several view rows show the same picture row.
+        if (sy != lastSourceRow) {
+            ownBlends = false;
+            for (size_t x = 0; x < width; ++x) {
+                const QRgb f = in[columns[x]];
+                const bool opaque = qAlpha(f) == 255;
+                ownBlends = ownBlends || (!opaque && f != background);
+                fronts[x] = f == background ? kSeeThrough
+                    : !opaque ? kOwnBlend
+                              : (uint(front[qRed(f)]) << 16) | (uint(front[qGreen(f)]) << 8) | uint(front[qBlue(f)]);
             }
-            // The common case, an opaque pixel below full opacity, straight from the tables.
-            prepareTables(weight);
-            const QRgb b = out[x];
-            out[x] = 0xFF000000u | (uint(m_front[qRed(f)] + m_back[qRed(b)]) << 16)
-                | (uint(m_front[qGreen(f)] + m_back[qGreen(b)]) << 8) | uint(m_front[qBlue(f)] + m_back[qBlue(b)]);
+            lastSourceRow = sy;
+        }
+        auto* out = reinterpret_cast<QRgb*>(frame.scanLine(y)) + target.left();
+        combineRow(fronts.data(), out, width, back);
+        // Picture pixels with alpha have a weight of their own.
+        for (size_t x = 0; ownBlends && x < width; ++x) {
+            if (fronts[x] == kOwnBlend) {
+                const QRgb f = in[columns[x]];
+                out[x] = blend(f, out[x], qAlpha(f), weight);
+            }
         }
     }
 }

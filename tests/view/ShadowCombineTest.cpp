@@ -1,4 +1,5 @@
 // The shadow picture laid over the rendered chart.
+#include "imaging/Rounding.h"
 #include "support/TestDesigns.h"
 #include "view/ChartRenderer.h"
 #include "view/ShadowCombine.h"
@@ -113,4 +114,35 @@ TEST(ShadowCombine, VisiblePartEqualsTheWholeStretchedPicture)
                     }
                 EXPECT_EQ(wrong, 0);
             }
+}
+
+// The combine works several view pixels at a time with arithmetic in place of the tables: every
+// chart channel value at several opacities must still give rnd(F x w / 255) + rnd(B x (255 - w)
+// / 255), and a picture pixel with alpha its own weight.
+TEST(ShadowCombine, EveryChannelValueBlendsByTheRoundingRule)
+{
+    constexpr int kWidth = 259; // not a multiple of the pixels done at once
+    QImage frame(kWidth, 2, QImage::Format_RGB32);
+    QImage picture(kWidth, 2, QImage::Format_ARGB32);
+    for (int x = 0; x < kWidth; ++x) {
+        const int c = x % 256;
+        frame.setPixel(x, 0, qRgb(c, 255 - c, c / 2));
+        frame.setPixel(x, 1, qRgb(c, 255 - c, c / 2));
+        picture.setPixel(x, 0, qRgb(255 - c, c / 3, c));
+        picture.setPixel(x, 1, qRgba(200, 100, 50, 128));
+    }
+    for (const int opacity : {1, 50, 127, 200, 254, 255}) {
+        QImage combined = frame;
+        ShadowCombine().apply(combined, combined.rect(), picture, {combined.size(), {}}, kWhite, opacity);
+        const auto rule = [](int f, int b, int w) { return rnd(f * w / 255.0) + rnd(b * (255 - w) / 255.0); };
+        int wrong = 0;
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const QRgb f = picture.pixel(x, y), b = frame.pixel(x, y);
+                const int w = qAlpha(f) == 255 ? opacity : rnd(opacity * qAlpha(f) / 255.0);
+                const QRgb expected = qRgb(rule(qRed(f), qRed(b), w), rule(qGreen(f), qGreen(b), w), rule(qBlue(f), qBlue(b), w));
+                wrong += combined.pixel(x, y) != expected;
+            }
+        EXPECT_EQ(wrong, 0) << "opacity " << opacity;
+    }
 }

@@ -235,14 +235,14 @@ void TFWizzard::showPicture(QLabel* view, const TBitmap32& raster)
         return;
     }
     // Stitch pixels carry alpha 0: shown as they are, the result would be fully transparent.
-    QImage opaque = raster.image().copy();
-    opaque.reinterpretAsFormat(QImage::Format_RGB32);
+    const QImage& image = raster.image();
+    const QImage opaque(image.constBits(), image.width(), image.height(), image.bytesPerLine(), QImage::Format_RGB32);
+    const QSize fitted = opaque.size().scaled(view->size(), Qt::KeepAspectRatio);
     // Small rasters are shown enlarged with their pixels kept square and sharp; large ones are
-    // shown smoothed down.
-    const bool larger = opaque.width() > view->width() || opaque.height() > view->height();
-    const QImage shown = opaque.convertToFormat(QImage::Format_RGB888)
-                             .scaled(view->size(), Qt::KeepAspectRatio,
-                                 larger ? Qt::SmoothTransformation : Qt::FastTransformation);
+    // shown smoothed down. Either way the pixmap gets pixels of its own.
+    const QImage shown = fitted == opaque.size() ? opaque.copy()
+        : opaque.scaled(fitted, Qt::IgnoreAspectRatio,
+              fitted.width() < opaque.width() ? Qt::SmoothTransformation : Qt::FastTransformation);
     view->setPixmap(QPixmap::fromImage(shown));
 }
 
