@@ -16,6 +16,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -258,4 +259,40 @@ TEST_F(TFWizzardTest, DraggingTheCropFrameCropsThePictureAndMovesStopAtItsEdges)
         EXPECT_EQ(w.conversion().preAdjustmentsBitmap.width(), 60);
         click(w.Button3);
     });
+}
+
+// A long step keeps the wizard answering: the progress window comes up with Cancel, Finish waits
+// behind the step, Cancel stops both, and a change made meanwhile replaces the running step.
+TEST_F(TFWizzardTest, LongStepShowsProgressCancelStopsItAndAChangeReplacesIt)
+{
+    // Stands in for a long pass on the worker: it runs until it is cancelled.
+    const auto longStep = [](TFWizzard& w) {
+        w.worker()->submit([](ConversionProgress& progress) {
+            progress.begin(0);
+            while (progress.advance())
+                QThread::msleep(1);
+            return Status::ok();
+        }, [](const Status&) { ADD_FAILURE() << "a cancelled step was completed"; });
+    };
+    convert([&](TFWizzard& w) {
+        w.show(); // the scripted run does not show it, and a hidden window shows no progress
+        toColourPage(w);
+        longStep(w);
+        click(w.BNext);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.FDitheringProgress->isVisible(); }, 5000));
+        EXPECT_NE(w.result(), QDialog::Accepted);
+        click(w.FDitheringProgress->BCancel);
+        settle(w);
+        EXPECT_FALSE(w.FDitheringProgress->isVisible());
+        EXPECT_NE(w.result(), QDialog::Accepted);
+        EXPECT_TRUE(w.BNext->isEnabled());
+
+        longStep(w);
+        w.EditMaxColors->setValue(4);
+        click(w.Button2);
+        settle(w);
+        EXPECT_EQ(w.conversion().matching.ReducedPaletteDic.size(), 4);
+        finish(w);
+    });
+    EXPECT_EQ(main->design().stitch.usedColors(), 4);
 }
