@@ -32,6 +32,9 @@ void TFMain::Open1Click()
     const QString name = m_dialogs->openFileName(m_design->stitch.PicturesPath, pictureFilter());
     if (name.isEmpty())
         return;
+    // The next picture is looked for where this one was, whether or not it is converted.
+    const QString folder = QFileInfo(name).absolutePath() + QLatin1Char('/');
+    m_design->stitch.PicturesPath = folder;
     const auto tr = [this](const QString& t) { return translate(t); };
     if (!FWizzard) {
         FWizzard = new TFWizzard(this);
@@ -63,7 +66,7 @@ void TFMain::Open1Click()
         return;
     }
     TStitch& doc = fresh->stitch;
-    doc.PicturesPath = QFileInfo(name).absolutePath() + QLatin1Char('/');
+    doc.PicturesPath = folder;
     doc.setFilename(designNameOf(name));
     doc.FileNameAssigned = false;
     doc.fileMode = fmConvert;
