@@ -28,7 +28,7 @@ public:
     // typed count, or to what the palette proposes when none is typed.
     Status matched(const ConversionChoices& choices, ConversionProgress& progress);
     // A new colour count, dithering or level: only the reduction is made again, unless the
-    // matching itself is missing.
+    // matching itself is missing (a newer step cancelled it), which is then made first.
     Status recomputed(const ConversionChoices& choices, ConversionProgress& progress);
     // "Create empty template": the resized picture's size with every cell empty.
     Status emptyTemplate(const ConversionChoices& choices, ConversionProgress& progress);

@@ -127,6 +127,7 @@ private:
     // its result. A failure is told to the user; `failed` may then leave the page.
     void run(std::function<Status(WizardPipeline&, ConversionProgress&)> step, std::function<void()> shown,
         std::function<void()> failed = {});
+    void showColours();
     void workerBusy(bool busy);
     void showProgress();
     void finish();
@@ -140,6 +141,8 @@ private:
     double FZoomFactor = 1.0;
     // The zoom of the picture the crop view shows: the frame is in its pixels.
     double m_viewZoom = 1.0;
+    // The colour count was typed for this palette; otherwise the proposal is taken.
+    bool m_countTyped = false;
     int FStep = 0;
     QRectF SelectionRect;
     QList<QPair<QObject*, QString>> m_captions;

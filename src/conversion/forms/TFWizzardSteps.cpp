@@ -66,7 +66,8 @@ void TFWizzard::ResetAll(TStitch& doc)
     m_doc = &doc;
     m_pipeline = std::make_unique<WizardPipeline>(doc, PictureSource);
     Crop->setPicture({});
-    m_viewZoom = 0;
+    // No view yet, and none to remake on entering the crop page: the fit below makes it.
+    m_viewZoom = FZoomFactor = 0;
     for (QLabel* view : {ImageAdjustment, ImageResized, ImageFinal})
         view->clear();
     // Each run starts without a palette and with the default symbol set.
@@ -178,7 +179,8 @@ ConversionChoices TFWizzard::choices() const
     c.maxSize = EWidth->value();
     c.palette = ComboPalettes->currentText();
     c.symbols = ComboSymbols->currentText();
-    c.maxColors = EditMaxColors->value();
+    if (m_countTyped)
+        c.maxColors = EditMaxColors->value();
     c.dithering = DitherMethod(std::max(0, ComboBoxDithering->currentIndex()));
     c.ditherLevel = GaugeBar1->value();
     return c;
@@ -312,22 +314,28 @@ void TFWizzard::ComboPalettesChange()
 {
     if (FStep != 4 || !m_pipeline)
         return;
-    ConversionChoices c = choices();
-    c.maxColors.reset();
-    run([c](WizardPipeline& p, ConversionProgress& progress) { return p.matched(c, progress); }, [this] {
-        const int proposed = conversion().matching.MaxColorsPossible;
-        LMaxColors->setText(QString::number(proposed));
-        {
-            const QSignalBlocker block(EditMaxColors);
-            EditMaxColors->setValue(proposed);
-        }
-        showPicture(ImageFinal, conversion().ImageFinal);
-    });
+    m_countTyped = false;
+    const ConversionChoices c = choices();
+    run([c](WizardPipeline& p, ConversionProgress& progress) { return p.matched(c, progress); },
+        [this] { showColours(); });
+}
+
+// Until a count is typed the field shows what the palette proposes.
+void TFWizzard::showColours()
+{
+    const int proposed = conversion().matching.MaxColorsPossible;
+    LMaxColors->setText(QString::number(proposed));
+    if (!m_countTyped) {
+        const QSignalBlocker block(EditMaxColors);
+        EditMaxColors->setValue(proposed);
+    }
+    showPicture(ImageFinal, conversion().ImageFinal);
 }
 
 void TFWizzard::Button2Click()
 {
     Timer2->stop();
+    m_countTyped = true;
     GaugeBar1Change();
 }
 
@@ -343,7 +351,7 @@ void TFWizzard::GaugeBar1Change()
         return;
     const ConversionChoices c = choices();
     run([c](WizardPipeline& p, ConversionProgress& progress) { return p.recomputed(c, progress); },
-        [this] { showPicture(ImageFinal, conversion().ImageFinal); });
+        [this] { showColours(); });
 }
 
 void TFWizzard::BNextClick()
