@@ -112,9 +112,7 @@ void StitchOperations::backStitchesAdd(const TBackStitch& stitch, bool refresh)
 void StitchOperations::backStitchesInsert(int index, const TBackStitch& stitch, bool refresh)
 {
     Q_ASSERT(index >= 0 && index <= m_design.BackStitchList.size());
-    const int len = stitchLength(stitch.FromPoint, stitch.ToPoint);
-    entry(stitch.Color).backStitchesCount += len;
-    changeCount(stitch.Color, len, true);
+    addBackStitchUnits(stitch.Color, stitch, 1);
     m_design.BackStitchList.insert(index, stitch);
     m_design.listener().backStitchesChanged();
     finish(refresh);
@@ -124,9 +122,7 @@ TBackStitch StitchOperations::backStitchesDelete(int index, bool refresh)
 {
     Q_ASSERT(index >= 0 && index < m_design.BackStitchList.size());
     const TBackStitch stitch = m_design.BackStitchList.at(index);
-    const int len = stitchLength(stitch.FromPoint, stitch.ToPoint);
-    entry(stitch.Color).backStitchesCount -= len;
-    changeCount(stitch.Color, -len, true);
+    addBackStitchUnits(stitch.Color, stitch, -1);
     m_design.BackStitchList.removeAt(index);
     m_design.listener().backStitchesChanged();
     finish(refresh);
@@ -148,13 +144,17 @@ void StitchOperations::backStitchesSetColor(int index, TColorRef color, bool ref
     finish(refresh);
 }
 
+void StitchOperations::addBackStitchUnits(TColorRef color, const TBackStitch& stitch, int sign)
+{
+    const int len = sign * stitchLength(stitch.FromPoint, stitch.ToPoint);
+    entry(color).backStitchesCount += len;
+    changeCount(color, len, true);
+}
+
 void StitchOperations::addRhodeUnits(const TRhode& rhode, int sign)
 {
-    for (const TBackStitch& s : rhode.stitches) {
-        const int len = sign * stitchLength(s.FromPoint, s.ToPoint);
-        entry(rhode.color).backStitchesCount += len;
-        changeCount(rhode.color, len, true);
-    }
+    for (const TBackStitch& s : rhode.stitches)
+        addBackStitchUnits(rhode.color, s, sign);
 }
 
 void StitchOperations::RhodeAdd(TRhodeRef rhode, bool refresh)

@@ -1,8 +1,11 @@
 #pragma once
+#include "editing/RemovedItem.h"
 #include "imaging/ColorValues.h"
 #include "model/TRhode.h"
 #include "model/UTypes.h"
+#include <QList>
 
+class CellValues;
 class Design;
 struct TColorInfo;
 
@@ -61,6 +64,24 @@ public:
     TFrenchKnot frenchKnotDelete(int index, bool refresh);
     void frenchKnotSetColor(int index, TColorRef color, bool refresh);
 
+    // Bulk forms for a record that takes many cells and items away at once and puts them back
+    // (a size change). The counters, transitions and symbol marks move exactly as the one-by-one
+    // forms would move them; the lists are rebuilt in one pass; the listener hears of each list
+    // once and of no single cell: the record reports the whole design as changed.
+    //
+    // The cells leave the counts only: their layer is about to be cut to a size without them.
+    void uncountCells(const CellValues& cells, bool quarters);
+    // Writes the cells back into a layer whose cells there are empty.
+    void restoreCells(const CellValues& cells, bool quarters);
+    // `removed` is ordered from the last position to the first, each a position of the list as
+    // it is (deleting) or as it will be (inserting).
+    void backStitchesDeleteAll(const QList<RemovedItem<TBackStitch>>& removed);
+    void backStitchesInsertAll(const QList<RemovedItem<TBackStitch>>& removed);
+    void frenchKnotsDeleteAll(const QList<RemovedItem<TFrenchKnot>>& removed);
+    void frenchKnotsInsertAll(const QList<RemovedItem<TFrenchKnot>>& removed);
+    void RhodesDeleteAll(const QList<RemovedItem<TRhodeRef>>& removed);
+    void RhodesInsertAll(const QList<RemovedItem<TRhodeRef>>& removed);
+
     // A cell's value in the primitives' terms: its thread colour, or the background value when
     // it is empty. The position must lie in the layer.
     TColorRef cellValue(int x, int y) const;
@@ -74,6 +95,10 @@ public:
 private:
     TColorInfo& entry(TColorRef color);
     void changeCount(TColorRef color, int delta, bool resort);
+    // `delta` quarters of a colour: its count moves by one for every quarter that makes the
+    // number odd (adding) or even (taking away).
+    void changeQuarters(TColorRef color, int delta);
+    void addBackStitchUnits(TColorRef color, const TBackStitch& stitch, int sign);
     void addRhodeUnits(const TRhode& rhode, int sign);
     void finish(bool refresh) const;
 

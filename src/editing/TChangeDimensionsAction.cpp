@@ -12,9 +12,10 @@ CellValues beyond(const TBitmap32& layer, int width, int height, TColor32 bg)
 {
     std::vector<CellValues::Entry> entries;
     for (int y = 0; y < layer.height(); ++y) {
+        const TColor32* row = layer.constScanLine(y);
         for (int x = y < height ? width : 0; x < layer.width(); ++x) {
-            if (layer.pixel(x, y) != bg)
-                entries.push_back({x, y, layer.canvasPixel(x, y)});
+            if (row[x] != bg)
+                entries.push_back({x, y, colorRefFromColor32(row[x])});
         }
     }
     return CellValues(std::move(entries));
@@ -68,19 +69,15 @@ void TChangeDimensionsAction::shrinkAndGrow(int width, int height)
     fdesign.QuarterLayer = LayerBlocks::resized(fdesign.QuarterLayer, 2 * width, 2 * height, fBackGroundColor);
 }
 
+// The cut cells leave the counts only: the shrunk layers no longer hold them.
 void TChangeDimensionsAction::cut()
 {
     StitchOperations ops(fdesign);
-    for (const auto& removed : fArrBack)
-        ops.backStitchesDelete(removed.position, false);
-    for (const auto& removed : fArrKnots)
-        ops.frenchKnotDelete(removed.position, false);
-    for (const auto& removed : fArrRhodes)
-        ops.RhodeDelete(removed.position, false);
-    for (const CellValues::Entry& e : fArr)
-        ops.updatePixel(e.x, e.y, false, fBackGroundColor);
-    for (const CellValues::Entry& e : fArrQuarter)
-        ops.updateQPixel(e.x, e.y, false, fBackGroundColor);
+    ops.backStitchesDeleteAll(fArrBack);
+    ops.frenchKnotsDeleteAll(fArrKnots);
+    ops.RhodesDeleteAll(fArrRhodes);
+    ops.uncountCells(fArr, false);
+    ops.uncountCells(fArrQuarter, true);
     shrinkAndGrow(fNewWidth, fNewHeight);
     fdesign.listener().designChanged();
 }
@@ -94,16 +91,11 @@ void TChangeDimensionsAction::onUndo()
 {
     shrinkAndGrow(fOldWidth, fOldHeight);
     StitchOperations ops(fdesign);
-    for (const CellValues::Entry& e : fArr)
-        ops.updatePixel(e.x, e.y, false, e.value);
-    for (const CellValues::Entry& e : fArrQuarter)
-        ops.updateQPixel(e.x, e.y, false, e.value);
-    for (auto it = fArrBack.crbegin(); it != fArrBack.crend(); ++it)
-        ops.backStitchesInsert(it->position, it->item, false);
-    for (auto it = fArrKnots.crbegin(); it != fArrKnots.crend(); ++it)
-        ops.frenchKnotInsert(it->position, it->item, false);
-    for (auto it = fArrRhodes.crbegin(); it != fArrRhodes.crend(); ++it)
-        ops.RhodeInsert(it->position, it->item, false);
+    ops.restoreCells(fArr, false);
+    ops.restoreCells(fArrQuarter, true);
+    ops.backStitchesInsertAll(fArrBack);
+    ops.frenchKnotsInsertAll(fArrKnots);
+    ops.RhodesInsertAll(fArrRhodes);
     fdesign.listener().designChanged();
 }
 

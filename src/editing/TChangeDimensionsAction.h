@@ -13,9 +13,10 @@
 // centre and rhodes with any stitch point lie beyond it (fArrKnots, fArrRhodes): nothing is
 // left outside the design, invisible but still counted. New columns and rows are empty.
 //
-// The cut-off stitches are emptied through the primitives before the layers shrink, and written
-// back through them after the layers grow again on undo, so the counts follow exactly without a
-// recount (which would also reweigh french knots).
+// The cut-off stitches leave the counts through the primitives' bulk forms before the layers
+// shrink, and are written back through them after the layers grow again on undo, so the counts
+// follow exactly without a recount (which would also reweigh french knots), and k items leave or
+// rejoin a list of n in one pass of n.
 class TChangeDimensionsAction : public TUndoAction
 {
 public:
