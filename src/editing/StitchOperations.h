@@ -73,6 +73,8 @@ public:
     void uncountCells(const CellValues& cells, bool quarters);
     // Writes the cells back into a layer whose cells there are empty.
     void restoreCells(const CellValues& cells, bool quarters);
+    // Cells (or quarters) of colour `from` given colour `to`, which may be the background.
+    void recolorCells(const QList<QPoint>& cells, TColorRef from, TColorRef to, bool quarters);
     // `removed` is ordered from the last position to the first, each a position of the list as
     // it is (deleting) or as it will be (inserting).
     void backStitchesDeleteAll(const QList<RemovedItem<TBackStitch>>& removed);

@@ -76,6 +76,25 @@ void StitchOperations::restoreCells(const CellValues& cells, bool quarters)
     });
 }
 
+void StitchOperations::recolorCells(const QList<QPoint>& cells, TColorRef from, TColorRef to, bool quarters)
+{
+    TBitmap32& layer = quarters ? m_design.QuarterLayer : m_design.CrossLayer;
+    const bool empties = to == background();
+    const TColor32 value = empties ? background() : stitchPixel(to);
+    layer.setPixels(cells, value);
+    const int n = int(cells.size());
+    if (quarters) {
+        changeQuarters(from, -n);
+        if (!empties)
+            changeQuarters(to, n);
+    } else {
+        changeCount(from, -n, false);
+        if (!empties)
+            changeCount(to, n, false);
+    }
+    finish(false);
+}
+
 void StitchOperations::backStitchesDeleteAll(const QList<RemovedItem<TBackStitch>>& removed)
 {
     for (const auto& r : removed)

@@ -4,6 +4,7 @@
 #include "model/Design.h"
 #include "model/DesignListener.h"
 #include <QHash>
+#include <optional>
 
 TChangePaletteAction::TChangePaletteAction(Design& design, const QString& newPalette)
     : TUndoAction(design)
@@ -41,17 +42,33 @@ void TChangePaletteAction::mapStitches()
         fArr.append(info);
         return fArr.last();
     };
-    for (const auto& [color, info] : d.stitch.Colors) {
-        if (info.colorCount >= 1)
-            infoFor(color);
+    for (const auto& [color, counts] : d.stitch.Colors) {
+        if (counts.colorCount < 1)
+            continue;
+        // The counts bound the cells from above: the lists fill without growing and are
+        // squeezed once filled.
+        TChangePaletteInfo& info = infoFor(color);
+        if (info.newColor != info.oldColor) {
+            info.points.reserve(counts.colorCount);
+            info.Qpoints.reserve(std::max(0, counts.quarterStitchesCount));
+        }
     }
     const TColor32 bg = d.stitch.BackGroundColor;
-    const auto mapLayer = [&](TBitmap32& layer, QList<QPoint> TChangePaletteInfo::*list) {
+    const auto mapLayer = [&](const TBitmap32& layer, QList<QPoint> TChangePaletteInfo::*list) {
+        std::optional<TColorRef> last;
+        int lastID = 0;
         for (int y = 0; y < layer.height(); ++y) {
+            const TColor32* row = layer.constScanLine(y);
             for (int x = 0; x < layer.width(); ++x) {
-                if (layer.pixel(x, y) == bg)
+                if (row[x] == bg)
                     continue;
-                TChangePaletteInfo& info = infoFor(layer.canvasPixel(x, y));
+                // Neighbours often share a colour: its info is looked up once for the run.
+                const TColorRef color = colorRefFromColor32(row[x]);
+                if (color != last) {
+                    last = color;
+                    lastID = infoFor(color).ID;
+                }
+                TChangePaletteInfo& info = fArr[lastID];
                 if (info.newColor != info.oldColor)
                     (info.*list).append(QPoint(x, y));
             }
@@ -90,10 +107,8 @@ void TChangePaletteAction::writeColors(bool toNew)
     Design& d = fdesign;
     for (const TChangePaletteInfo& info : fArr) {
         const TColorRef color = toNew ? info.newColor : info.oldColor;
-        for (const QPoint& p : info.points)
-            d.CrossLayer.setCanvasPixel(p.x(), p.y(), color);
-        for (const QPoint& p : info.Qpoints)
-            d.QuarterLayer.setCanvasPixel(p.x(), p.y(), color);
+        d.CrossLayer.setPixels(info.points, stitchPixel(color));
+        d.QuarterLayer.setPixels(info.Qpoints, stitchPixel(color));
         for (int i : info.backstitches)
             d.BackStitchList[i].Color = color;
         for (int i : info.knots)

@@ -2,8 +2,10 @@
 #include "editing/StitchOperations.h"
 #include "model/ColorDistance.h"
 #include "model/Design.h"
+#include "model/DesignListener.h"
 #include <QHash>
 #include <algorithm>
+#include <optional>
 
 namespace {
 struct UsedColor
@@ -47,8 +49,8 @@ QList<TColorRef> TReduceColorsAction::replacedColors(const Design& design, int n
     return replaced;
 }
 
-// One pass over the stitches: each stitch of a replaced colour is rewritten and recorded under
-// its colour's info.
+// One pass over the stitches records each stitch of a replaced colour under its colour's info;
+// each colour's cells are then rewritten together, their counts moved once.
 void TReduceColorsAction::reduce(int newCount)
 {
     Design& d = fdesign;
@@ -62,30 +64,44 @@ void TReduceColorsAction::reduce(int newCount)
     for (TColorRef color : replaced) {
         byColor.insert(color, int(fArr.size()));
         fArr.append({color, NearestColor(color, kept), {}, {}, {}, {}, {}});
+        // The counts bound the cells from above: the lists are filled without growing, and
+        // squeezed once filled.
+        const TColorInfo& counts = d.stitch.Colors.at(color);
+        fArr.last().points.reserve(std::max(0, counts.colorCount));
+        fArr.last().qpoints.reserve(std::max(0, counts.quarterStitchesCount));
     }
     const auto infoOf = [&](TColorRef color) -> TReduceColorsInfo* {
         const auto it = byColor.constFind(color);
         return it == byColor.constEnd() ? nullptr : &fArr[*it];
     };
-    StitchOperations ops(d);
     const TColor32 bg = d.stitch.BackGroundColor;
-    for (int y = 0; y < d.CrossLayer.height(); ++y) {
-        for (int x = 0; x < d.CrossLayer.width(); ++x) {
-            TReduceColorsInfo* info = d.CrossLayer.pixel(x, y) == bg ? nullptr : infoOf(d.CrossLayer.canvasPixel(x, y));
-            if (info) {
-                ops.updatePixel(x, y, false, info->newColor);
-                info->points.append(QPoint(x, y));
+    const auto collect = [&](const TBitmap32& layer, QList<QPoint> TReduceColorsInfo::*list) {
+        std::optional<TColorRef> last;
+        TReduceColorsInfo* lastInfo = nullptr;
+        for (int y = 0; y < layer.height(); ++y) {
+            const TColor32* row = layer.constScanLine(y);
+            for (int x = 0; x < layer.width(); ++x) {
+                if (row[x] == bg)
+                    continue;
+                const TColorRef color = colorRefFromColor32(row[x]);
+                // Neighbours often share a colour: its info is looked up once for the run.
+                if (color != last) {
+                    last = color;
+                    lastInfo = infoOf(color);
+                }
+                if (lastInfo)
+                    (lastInfo->*list).append(QPoint(x, y));
             }
         }
-    }
-    for (int y = 0; y < d.QuarterLayer.height(); ++y) {
-        for (int x = 0; x < d.QuarterLayer.width(); ++x) {
-            TReduceColorsInfo* info = d.QuarterLayer.pixel(x, y) == bg ? nullptr : infoOf(d.QuarterLayer.canvasPixel(x, y));
-            if (info) {
-                ops.updateQPixel(x, y, false, info->newColor);
-                info->qpoints.append(QPoint(x, y));
-            }
-        }
+    };
+    collect(d.CrossLayer, &TReduceColorsInfo::points);
+    collect(d.QuarterLayer, &TReduceColorsInfo::qpoints);
+    StitchOperations ops(d);
+    for (TReduceColorsInfo& info : fArr) {
+        info.points.squeeze();
+        info.qpoints.squeeze();
+        ops.recolorCells(info.points, info.oldColor, info.newColor, false);
+        ops.recolorCells(info.qpoints, info.oldColor, info.newColor, true);
     }
     for (int i = 0; i < d.BackStitchList.size(); ++i) {
         if (TReduceColorsInfo* info = infoOf(d.BackStitchList[i].Color)) {
@@ -105,10 +121,7 @@ void TReduceColorsAction::reduce(int newCount)
             info->rhodes.append(i);
         }
     }
-    for (TReduceColorsInfo& info : fArr) {
-        info.points.squeeze();
-        info.qpoints.squeeze();
-    }
+    fdesign.listener().designChanged();
 }
 
 void TReduceColorsAction::apply(bool toNew)
@@ -116,10 +129,9 @@ void TReduceColorsAction::apply(bool toNew)
     StitchOperations ops(fdesign);
     for (const TReduceColorsInfo& info : fArr) {
         const TColorRef color = toNew ? info.newColor : info.oldColor;
-        for (const QPoint& p : info.points)
-            ops.updatePixel(p.x(), p.y(), false, color);
-        for (const QPoint& p : info.qpoints)
-            ops.updateQPixel(p.x(), p.y(), false, color);
+        const TColorRef previous = toNew ? info.oldColor : info.newColor;
+        ops.recolorCells(info.points, previous, color, false);
+        ops.recolorCells(info.qpoints, previous, color, true);
         for (int i : info.backstitches)
             ops.backStitchesSetColor(i, color, false);
         for (int i : info.knots)
@@ -127,6 +139,7 @@ void TReduceColorsAction::apply(bool toNew)
         for (int i : info.rhodes)
             ops.RhodeSetColor(i, color, false);
     }
+    fdesign.listener().designChanged();
 }
 
 void TReduceColorsAction::onUndo()

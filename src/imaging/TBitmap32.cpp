@@ -27,6 +27,19 @@ void TBitmap32::fill(TColor32 value)
         m_image.fill(value);
 }
 
+void TBitmap32::setPixels(const QList<QPoint>& points, TColor32 value)
+{
+    TColor32* row = nullptr;
+    int rowY = -1;
+    for (const QPoint& p : points) {
+        if (p.y() != rowY) {
+            rowY = p.y();
+            row = scanLine(rowY);
+        }
+        row[p.x()] = value;
+    }
+}
+
 void TBitmap32::fillRect(const QRect& rect, TColor32 value)
 {
     const QRect r = rect.intersected(QRect(0, 0, width(), height()));

@@ -1,6 +1,8 @@
 #pragma once
 #include "imaging/ColorValues.h"
 #include <QImage>
+#include <QList>
+#include <QPoint>
 #include <QRect>
 
 // A raster of 32-bit ARGB pixels over a QImage (Format_ARGB32, never premultiplied, so the
@@ -38,6 +40,9 @@ public:
 
     void fill(TColor32 value);
     void fillRect(const QRect& rect, TColor32 value);
+    // One value at many points (inside the bitmap), taking a row's pointer once for each run of
+    // points on the same row.
+    void setPixels(const QList<QPoint>& points, TColor32 value);
 
     bool operator==(const TBitmap32& other) const;
 
