@@ -1,10 +1,10 @@
 #include "editing/TChangePaletteAction.h"
 #include "editing/EditingRecount.h"
+#include "editing/StitchScan.h"
 #include "model/ColorDistance.h"
 #include "model/Design.h"
 #include "model/DesignListener.h"
 #include <QHash>
-#include <optional>
 
 TChangePaletteAction::TChangePaletteAction(Design& design, const QString& newPalette)
     : TUndoAction(design)
@@ -55,24 +55,12 @@ void TChangePaletteAction::mapStitches()
     }
     const TColor32 bg = d.stitch.BackGroundColor;
     const auto mapLayer = [&](const TBitmap32& layer, QList<QPoint> TChangePaletteInfo::*list) {
-        std::optional<TColorRef> last;
-        int lastID = 0;
-        for (int y = 0; y < layer.height(); ++y) {
-            const TColor32* row = layer.constScanLine(y);
-            for (int x = 0; x < layer.width(); ++x) {
-                if (row[x] == bg)
-                    continue;
-                // Neighbours often share a colour: its info is looked up once for the run.
-                const TColorRef color = colorRefFromColor32(row[x]);
-                if (color != last) {
-                    last = color;
-                    lastID = infoFor(color).ID;
-                }
-                TChangePaletteInfo& info = fArr[lastID];
-                if (info.newColor != info.oldColor)
-                    (info.*list).append(QPoint(x, y));
-            }
-        }
+        const auto idOf = [&](TColorRef color) { return infoFor(color).ID; };
+        scanStitchesByColour(layer, bg, idOf, [&](const QPoint& p, int id) {
+            TChangePaletteInfo& info = fArr[id];
+            if (info.newColor != info.oldColor)
+                (info.*list).append(p);
+        });
     };
     mapLayer(d.CrossLayer, &TChangePaletteInfo::points);
     mapLayer(d.QuarterLayer, &TChangePaletteInfo::Qpoints);

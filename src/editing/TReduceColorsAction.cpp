@@ -1,11 +1,11 @@
 #include "editing/TReduceColorsAction.h"
 #include "editing/StitchOperations.h"
+#include "editing/StitchScan.h"
 #include "model/ColorDistance.h"
 #include "model/Design.h"
 #include "model/DesignListener.h"
 #include <QHash>
 #include <algorithm>
-#include <optional>
 
 namespace {
 struct UsedColor
@@ -76,23 +76,10 @@ void TReduceColorsAction::reduce(int newCount)
     };
     const TColor32 bg = d.stitch.BackGroundColor;
     const auto collect = [&](const TBitmap32& layer, QList<QPoint> TReduceColorsInfo::*list) {
-        std::optional<TColorRef> last;
-        TReduceColorsInfo* lastInfo = nullptr;
-        for (int y = 0; y < layer.height(); ++y) {
-            const TColor32* row = layer.constScanLine(y);
-            for (int x = 0; x < layer.width(); ++x) {
-                if (row[x] == bg)
-                    continue;
-                const TColorRef color = colorRefFromColor32(row[x]);
-                // Neighbours often share a colour: its info is looked up once for the run.
-                if (color != last) {
-                    last = color;
-                    lastInfo = infoOf(color);
-                }
-                if (lastInfo)
-                    (lastInfo->*list).append(QPoint(x, y));
-            }
-        }
+        scanStitchesByColour(layer, bg, infoOf, [list](const QPoint& p, TReduceColorsInfo* info) {
+            if (info)
+                (info->*list).append(p);
+        });
     };
     collect(d.CrossLayer, &TReduceColorsInfo::points);
     collect(d.QuarterLayer, &TReduceColorsInfo::qpoints);
