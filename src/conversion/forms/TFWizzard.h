@@ -107,7 +107,8 @@ public:
     ConversionWorker* worker() { return m_worker; }
 
 protected:
-    // Every way out stops the delays: none may run a step after the run has ended.
+    // Every way out stops the delays and the worker: no step runs or completes after the run
+    // has ended.
     void done(int result) override;
 
 private:
