@@ -65,15 +65,16 @@ public:
     void frenchKnotSetColor(int index, TColorRef color, bool refresh);
 
     // Bulk forms for a record that takes many cells and items away at once and puts them back
-    // (a size change). The counters, transitions and symbol marks move exactly as the one-by-one
-    // forms would move them; the lists are rebuilt in one pass; the listener hears of each list
-    // once and of no single cell: the record reports the whole design as changed.
+    // (a size change, a colour reduction). The counters, transitions and symbol marks move exactly
+    // as the one-by-one forms would move them; the lists are rebuilt in one pass; the listener
+    // hears of each list once and of no single cell.
     //
     // The cells leave the counts only: their layer is about to be cut to a size without them.
     void uncountCells(const CellValues& cells, bool quarters);
     // Writes the cells back into a layer whose cells there are empty.
     void restoreCells(const CellValues& cells, bool quarters);
-    // Cells (or quarters) of colour `from` given colour `to`, which may be the background.
+    // Cells (or quarters) of colour `from` given colour `to`, which may be the background; the
+    // listener hears of the cells' box.
     void recolorCells(const QList<QPoint>& cells, TColorRef from, TColorRef to, bool quarters);
     // `removed` is ordered from the last position to the first, each a position of the list as
     // it is (deleting) or as it will be (inserting).

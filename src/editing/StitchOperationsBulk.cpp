@@ -5,6 +5,8 @@
 #include "model/Design.h"
 #include "model/DesignListener.h"
 #include <QHash>
+#include <QRect>
+#include <algorithm>
 
 namespace {
 // Calls `count(colour, n)` once for each colour of the cells, in the order the colours first
@@ -30,6 +32,22 @@ void byColour(const CellValues& cells, Count count)
     }
     for (TColorRef color : order)
         count(color, counts.value(color));
+}
+
+// The cells a list of points touches, as the listener's region: a quarter counts as its cell.
+QRect cellBox(const QList<QPoint>& points, bool quarters)
+{
+    if (points.isEmpty())
+        return {};
+    int left = points.front().x(), right = left, top = points.front().y(), bottom = top;
+    for (const QPoint& p : points) {
+        left = std::min(left, p.x());
+        right = std::max(right, p.x());
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    const int shift = quarters ? 1 : 0;
+    return QRect(QPoint(left >> shift, top >> shift), QPoint(right >> shift, bottom >> shift));
 }
 } // namespace
 
@@ -76,6 +94,7 @@ void StitchOperations::restoreCells(const CellValues& cells, bool quarters)
     });
 }
 
+
 void StitchOperations::recolorCells(const QList<QPoint>& cells, TColorRef from, TColorRef to, bool quarters)
 {
     TBitmap32& layer = quarters ? m_design.QuarterLayer : m_design.CrossLayer;
@@ -92,6 +111,8 @@ void StitchOperations::recolorCells(const QList<QPoint>& cells, TColorRef from, 
         if (!empties)
             changeCount(to, n, false);
     }
+    if (n > 0)
+        m_design.listener().cellsChanged(cellBox(cells, quarters));
     finish(false);
 }
 

@@ -3,7 +3,6 @@
 #include "editing/StitchScan.h"
 #include "model/ColorDistance.h"
 #include "model/Design.h"
-#include "model/DesignListener.h"
 #include <QHash>
 #include <algorithm>
 
@@ -108,7 +107,6 @@ void TReduceColorsAction::reduce(int newCount)
             info->rhodes.append(i);
         }
     }
-    fdesign.listener().designChanged();
 }
 
 void TReduceColorsAction::apply(bool toNew)
@@ -126,7 +124,6 @@ void TReduceColorsAction::apply(bool toNew)
         for (int i : info.rhodes)
             ops.RhodeSetColor(i, color, false);
     }
-    fdesign.listener().designChanged();
 }
 
 void TReduceColorsAction::onUndo()
