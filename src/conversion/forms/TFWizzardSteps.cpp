@@ -32,9 +32,12 @@ bool TFWizzard::loadPicture(const QString& fileName)
     auto picture = std::make_shared<TBitmap32>();
     std::optional<Status> loaded;
     QEventLoop loop;
-    const auto quit = [&loop] { loop.quit(); };
-    const QMetaObject::Connection idle = connect(m_worker, &ConversionWorker::busyChanged, &loop, quit);
-    const QMetaObject::Connection cancel = connect(FDitheringProgress->BCancel, &QPushButton::clicked, &loop, quit);
+    const QMetaObject::Connection idle = connect(m_worker, &ConversionWorker::busyChanged, &loop, [&loop](bool busy) {
+        if (!busy)
+            loop.quit();
+    });
+    const QMetaObject::Connection cancel =
+        connect(FDitheringProgress->BCancel, &QPushButton::clicked, &loop, &QEventLoop::quit);
     m_worker->submit([fileName, picture](ConversionProgress&) { return PictureLoader::load(fileName, *picture); },
         [&loaded](const Status& status) { loaded = status; });
     // Nothing else may start a conversion while the picture loads.
