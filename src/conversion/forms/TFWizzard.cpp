@@ -68,7 +68,8 @@ TFWizzard::TFWizzard(QWidget* parent) : QDialog(parent)
     connect(Timer1, &QTimer::timeout, this, &TFWizzard::Button1Click);
     connect(Timer2, &QTimer::timeout, this, &TFWizzard::Button2Click);
     connect(TimerLevel, &QTimer::timeout, this, &TFWizzard::GaugeBar1Change);
-    m_captions << qMakePair(static_cast<QObject*>(this), QString(TRANSLATABLE("Wizard")));
+    m_captions << qMakePair(static_cast<QObject*>(this), QString(TRANSLATABLE("Wizard")))
+               << qMakePair(static_cast<QObject*>(FDitheringProgress->BCancel), QString(TRANSLATABLE("Cancel")));
     translate({});
 }
 
@@ -266,4 +267,5 @@ void TFWizzard::translate(const std::function<QString(const QString&)>& tr)
         ComboBoxDithering->addItem(text(item));
     ComboBoxDithering->setCurrentIndex(dithering);
     BNext->setText(text(FStep == 4 ? TRANSLATABLE("Finish") : TRANSLATABLE("Next")));
+    FDitheringProgress->setWindowTitle(text(TRANSLATABLE("Wait")));
 }
