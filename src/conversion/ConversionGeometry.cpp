@@ -13,6 +13,11 @@ QRect ConversionGeometry::cropRect(const QRectF& SelectionRect)
     return QRect(left, top, right - left, bottom - top);
 }
 
+QRect ConversionGeometry::cropOf(const QRectF& SelectionRect, const QSize& picture)
+{
+    return cropRect(SelectionRect.isNull() ? QRectF(QPointF(0, 0), QSizeF(picture)) : SelectionRect);
+}
+
 Status ConversionGeometry::cropPicture(const TBitmap32& PictureSource, const QRect& crop, TBitmap32& preAdjustmentsBitmap)
 {
     const QRect inside = crop.intersected(QRect(0, 0, PictureSource.width(), PictureSource.height()));

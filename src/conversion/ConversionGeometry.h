@@ -10,6 +10,9 @@
 namespace ConversionGeometry {
 // The crop in whole pixels: rnd of each edge of the selection (halves to even).
 QRect cropRect(const QRectF& SelectionRect);
+// The crop of a picture of `picture` pixels: cropRect of the selection, a null selection
+// standing for the whole picture.
+QRect cropOf(const QRectF& SelectionRect, const QSize& picture);
 
 // Copies the crop of the picture into `preAdjustmentsBitmap`. A crop that is empty or lies
 // outside the picture is refused and leaves the raster as it was. (A kernel copy at the same

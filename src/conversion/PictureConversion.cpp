@@ -14,8 +14,7 @@ PictureConversion::PictureConversion(TStitch& doc) : matching(doc.Deltas), m_doc
 
 Status PictureConversion::crop(const TBitmap32& PictureSource, const QRectF& SelectionRect)
 {
-    const QRectF whole(0, 0, PictureSource.width(), PictureSource.height());
-    const QRect rect = ConversionGeometry::cropRect(SelectionRect.isNull() ? whole : SelectionRect);
+    const QRect rect = ConversionGeometry::cropOf(SelectionRect, QSize(PictureSource.width(), PictureSource.height()));
     return ConversionGeometry::cropPicture(PictureSource, rect, preAdjustmentsBitmap);
 }
 

@@ -101,6 +101,8 @@ private:
     // `delta` quarters of a colour: its count moves by one for every quarter that makes the
     // number odd (adding) or even (taking away).
     void changeQuarters(TColorRef color, int delta);
+    // `delta` full stitches or quarters of a colour.
+    void changeCells(TColorRef color, int delta, bool quarters);
     void addBackStitchUnits(TColorRef color, const TBackStitch& stitch, int sign);
     void addRhodeUnits(const TRhode& rhode, int sign);
     void finish(bool refresh) const;

@@ -64,14 +64,17 @@ void StitchOperations::changeQuarters(TColorRef color, int delta)
     changeCount(color, units, false);
 }
 
+void StitchOperations::changeCells(TColorRef color, int delta, bool quarters)
+{
+    if (quarters)
+        changeQuarters(color, delta);
+    else
+        changeCount(color, delta, false);
+}
+
 void StitchOperations::uncountCells(const CellValues& cells, bool quarters)
 {
-    byColour(cells, [&](TColorRef color, int n) {
-        if (quarters)
-            changeQuarters(color, -n);
-        else
-            changeCount(color, -n, false);
-    });
+    byColour(cells, [&](TColorRef color, int n) { changeCells(color, -n, quarters); });
 }
 
 void StitchOperations::restoreCells(const CellValues& cells, bool quarters)
@@ -86,12 +89,7 @@ void StitchOperations::restoreCells(const CellValues& cells, bool quarters)
         }
         row[e.x] = stitchPixel(e.value);
     }
-    byColour(cells, [&](TColorRef color, int n) {
-        if (quarters)
-            changeQuarters(color, n);
-        else
-            changeCount(color, n, false);
-    });
+    byColour(cells, [&](TColorRef color, int n) { changeCells(color, n, quarters); });
 }
 
 
@@ -102,15 +100,9 @@ void StitchOperations::recolorCells(const QList<QPoint>& cells, TColorRef from, 
     const TColor32 value = empties ? background() : stitchPixel(to);
     layer.setPixels(cells, value);
     const int n = int(cells.size());
-    if (quarters) {
-        changeQuarters(from, -n);
-        if (!empties)
-            changeQuarters(to, n);
-    } else {
-        changeCount(from, -n, false);
-        if (!empties)
-            changeCount(to, n, false);
-    }
+    changeCells(from, -n, quarters);
+    if (!empties)
+        changeCells(to, n, quarters);
     if (n > 0)
         m_design.listener().cellsChanged(cellBox(cells, quarters));
     finish(false);

@@ -276,8 +276,8 @@ void TFWizzard::Button5Click()
 
 void TFWizzard::enterSize()
 {
-    const QRectF whole(0, 0, PictureSource.width(), PictureSource.height());
-    const QSize cropped = ConversionGeometry::cropRect(SelectionRect.isNull() ? whole : SelectionRect).size();
+    const QSize cropped =
+        ConversionGeometry::cropOf(SelectionRect, QSize(PictureSource.width(), PictureSource.height())).size();
     {
         const QSignalBlocker block(EWidth);
         EWidth->setMaximum(std::max(2, ConversionGeometry::maxSizeLimit(cropped)));

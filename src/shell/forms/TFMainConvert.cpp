@@ -4,6 +4,7 @@
 #include "conversion/forms/TFWizzard.h"
 #include "model/Design.h"
 #include "model/Translatable.h"
+#include "shell/DesignSession.h"
 #include "shell/forms/TFMain.h"
 #include <QFileInfo>
 #include <QImageReader>
@@ -16,12 +17,6 @@ QString pictureFilter()
     for (const QByteArray& format : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(format);
     return QStringLiteral("Pictures (%1)").arg(patterns.join(QLatin1Char(' ')));
-}
-
-QString designNameOf(const QString& picture)
-{
-    const QFileInfo info(picture);
-    return info.absolutePath() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".qmk");
 }
 } // namespace
 
@@ -67,7 +62,7 @@ void TFMain::Open1Click()
     }
     TStitch& doc = fresh->stitch;
     doc.PicturesPath = folder;
-    doc.setFilename(designNameOf(name));
+    doc.setFilename(DesignSession::nameAfterOpening(QFileInfo(name).absoluteFilePath()));
     doc.FileNameAssigned = false;
     doc.fileMode = fmConvert;
     doc.setFileSaved(false);
